@@ -1,0 +1,53 @@
+// The process-wide installer state: the product identity, the environment the
+// start-up finds, the user's choices on the form and the work list. Each field
+// has one writer (named beside it); everything runs on the main thread, so no
+// lock guards it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class Registry;
+
+struct InstallerState {
+    // Product identity, written once by StartupChecks.
+    std::string ProductName;
+    std::string ShortTitleRu;
+    std::string ShortTitleEn;
+    std::string FullTitleRu;
+    std::string FullTitleEn;
+    std::string VersionText;
+    std::int32_t VersionMajor = -1;  // -1: not set, the value is then not registered
+    std::int32_t VersionMinor = -1;
+    std::string WebAddress;
+
+    // Written by the start-up of the common services.
+    bool IsRussian = false;
+    Registry* Reg = nullptr;
+
+    // Environment, written by ReadSystemFolders. Non-empty folders end with "\".
+    bool IsAdmin = true;
+    std::string ProgramFolder;  // also replaced by the setup form
+    std::string ProgramsFolder;
+    std::string CommonProgramsFolder;
+    std::string CommonDesktopFolder;
+    std::string StartMenuFolder;
+    std::string UserStartMenuFolderRu;
+    std::string UserStartMenuFolderEn;
+    std::string UninstallKey;
+    std::string Wow64UninstallKey;
+
+    // The user's choices, written by the setup form.
+    bool InstallConfirmed = false;
+    bool CreateDesktopIcon = false;
+    bool RunAfterInstall = false;
+
+    // Work list, written by CompleteSetup and consumed by InstallFileSet.
+    std::string FileList;
+};
+
+// The one state of the process.
+InstallerState& State();
+
+// Puts every field back to its value before start-up (tests start from here).
+void ResetInstallerState();

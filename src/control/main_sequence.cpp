@@ -1,0 +1,3 @@
+#include "control/main_sequence.h"
+
+int RunSetup() { return 0; }

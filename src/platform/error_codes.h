@@ -1,0 +1,30 @@
+// Error codes of the platform layer. They are the Windows system error codes,
+// so the Win32 implementation passes GetLastError() through unchanged and the
+// fakes report the same numbers Windows would.
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+using ErrorCode = std::uint32_t;
+
+constexpr ErrorCode kSuccess = 0;
+constexpr ErrorCode kErrorFileNotFound = 2;
+constexpr ErrorCode kErrorPathNotFound = 3;
+constexpr ErrorCode kErrorAccessDenied = 5;
+constexpr ErrorCode kErrorInvalidHandle = 6;
+constexpr ErrorCode kErrorNotEnoughMemory = 8;
+constexpr ErrorCode kErrorInvalidData = 13;
+constexpr ErrorCode kErrorSharingViolation = 32;
+constexpr ErrorCode kErrorHandleEof = 38;
+constexpr ErrorCode kErrorFileExists = 80;
+constexpr ErrorCode kErrorDiskFull = 112;
+constexpr ErrorCode kErrorInvalidName = 123;
+constexpr ErrorCode kErrorDirNotEmpty = 145;
+constexpr ErrorCode kErrorAlreadyExists = 183;
+constexpr ErrorCode kErrorFilenameTooLong = 206;
+constexpr ErrorCode kErrorMoreData = 234;
+constexpr ErrorCode kErrorTimeout = 1460;
+
+}  // namespace platform

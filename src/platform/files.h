@@ -1,0 +1,74 @@
+// Files and folders. Paths are CP1251 strings as the ANSI calls take them,
+// with backslashes. Every call that can fail returns a Windows error code
+// (kSuccess on success) and never throws.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/error_codes.h"
+
+namespace platform {
+
+// True when `path` names an existing file (not a folder).
+bool FileExists(const std::string& path);
+
+// True when `path` names an existing folder.
+bool FolderExists(const std::string& path);
+
+// Creates one folder level; kErrorAlreadyExists when it is there already.
+ErrorCode CreateFolder(const std::string& path);
+
+// Creates `path` with every missing parent. Succeeds only when the folder
+// exists afterwards (some shells report success for a path they cut short).
+ErrorCode CreateFolderTree(const std::string& path);
+
+ErrorCode DeleteFileAt(const std::string& path);
+
+// Puts `from` in the place of `to` in one step, replacing an existing `to`;
+// both lie in the same folder. On failure neither file is changed.
+ErrorCode MoveFileReplacing(const std::string& from, const std::string& to);
+
+enum class CreateMode {
+    CreateAlways,  // create, or truncate an existing file
+    CreateNew,     // fail with kErrorFileExists when the file exists
+};
+
+// Creates the file and writes `size` bytes from `data` to it. On a failed
+// write the file is closed and left as far as it was written: the caller
+// decides what to do with it.
+ErrorCode WriteWholeFile(const std::string& path, const void* data, std::size_t size,
+                         CreateMode mode);
+
+enum class ShareMode {
+    Exclusive,  // no other opener may share the file while it is read
+    Read,       // others may read it too
+};
+
+// Reads up to `count` bytes from `offset`; *bytes receives what arrived,
+// possibly fewer than `count` at the end of the file.
+ErrorCode ReadFileRange(const std::string& path, std::uint64_t offset, std::size_t count,
+                        ShareMode share, std::string* bytes);
+
+// Reads the whole file (opened for reading, shared for reading).
+ErrorCode ReadWholeFile(const std::string& path, std::string* bytes);
+
+ErrorCode FileSize(const std::string& path, std::uint64_t* size);
+
+struct FolderEntry {
+    std::string name;  // without folder; never "." or ".."
+    std::uint64_t size = 0;
+    bool isFolder = false;
+};
+
+// Lists the entries of one folder, hidden and system ones included.
+ErrorCode ListFolder(const std::string& folder, std::vector<FolderEntry>* entries);
+
+// Bytes free to the caller on the volume that holds `path`.
+ErrorCode FreeDiskSpace(const std::string& path, std::uint64_t* bytes);
+
+ErrorCode SetWorkingFolder(const std::string& path);
+
+}  // namespace platform

@@ -1,0 +1,59 @@
+// The system registry, as the setup program needs it: keys under two roots,
+// string and 32-bit integer values, and deletion of a whole key.
+//
+// Keys are opened with a Windows access mask. On 64-bit Windows a 32-bit
+// process that opens a path below HKLM\Software without kKeyWow64_64Key is
+// redirected to Software\WOW6432Node; with the flag it reaches the 64-bit view.
+// Every call returns a Windows error code (kSuccess on success) and never throws.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/error_codes.h"
+
+namespace platform {
+
+enum class RegRoot { CurrentUser, LocalMachine };
+
+enum class RegValueType { String, ExpandString, Dword, Other };
+
+// An open key; kNoKey means none.
+using RegKey = std::uintptr_t;
+constexpr RegKey kNoKey = 0;
+
+constexpr std::uint32_t kKeyQueryValue = 0x0001;
+constexpr std::uint32_t kKeySetValue = 0x0002;
+constexpr std::uint32_t kKeyRead = 0x20019;
+constexpr std::uint32_t kKeyAllAccess = 0xF003F;
+constexpr std::uint32_t kKeyWow64_64Key = 0x0100;
+constexpr std::uint32_t kKeyWow64_32Key = 0x0200;
+
+// Opens `path` (backslash separated, relative to `root`; a trailing backslash
+// is allowed) with `access`. With `create` a missing key and its missing
+// parents are created. On failure *key is kNoKey.
+ErrorCode RegOpen(RegRoot root, const std::string& path, std::uint32_t access, bool create,
+                  RegKey* key);
+
+// kErrorFileNotFound when the value does not exist.
+ErrorCode RegQueryValueType(RegKey key, const std::string& name, RegValueType* type);
+
+// Reads a REG_SZ or REG_EXPAND_SZ value as stored (unexpanded, without its
+// terminating NUL) and tells which of the two it was. A value of any other
+// type gives kErrorInvalidData and leaves *value unchanged.
+ErrorCode RegReadString(RegKey key, const std::string& name, std::string* value,
+                        RegValueType* type);
+
+// Reads a REG_DWORD value; any other type gives kErrorInvalidData.
+ErrorCode RegReadDword(RegKey key, const std::string& name, std::uint32_t* value);
+
+ErrorCode RegWriteString(RegKey key, const std::string& name, const std::string& value);
+ErrorCode RegWriteDword(RegKey key, const std::string& name, std::uint32_t value);
+
+// Deletes the key at `path` with all its subkeys and values. `access` carries
+// the view flags (kKeyWow64_64Key) that select which key is meant.
+ErrorCode RegDeleteTree(RegRoot root, const std::string& path, std::uint32_t access);
+
+void RegClose(RegKey key);
+
+}  // namespace platform

@@ -1,0 +1,54 @@
+// The shell and the component object library: rights, opening programs,
+// deleting folder trees, shortcut files and the folder-selection dialog.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/error_codes.h"
+
+namespace platform {
+
+// Initialises the component object library on the calling (main) thread.
+void InitializeComponentLibrary();
+
+// ShellExecuteA with the verb "open", no owner, the given parameters and
+// working folder ("" for the current one). True when the shell reports success.
+bool ShellOpen(const std::string& file, const std::string& parameters,
+               const std::string& workingFolder, int showCommand);
+
+// SHFileOperationA FO_DELETE of one folder with everything in it, silent and
+// without confirmation, not to the recycle bin. Returns the operation's result.
+ErrorCode ShellDeleteTree(const std::string& folderWithoutTrailingBackslash);
+
+struct ShellLinkSpec {
+    std::string target;
+    std::string workingFolder;
+    std::string description;
+    std::string arguments;
+    int showCommand = 0;
+    std::string iconPath;
+    int iconIndex = 0;
+    std::string linkFile;  // converted to a wide string for IPersistFile::Save
+};
+
+// Makes the shell's shortcut object, sets its fields in the order of the
+// struct and saves it. False on any failure.
+bool SaveShellLink(const ShellLinkSpec& link);
+
+// What was read back from a shortcut file (tests and the uninstaller use it).
+bool LoadShellLink(const std::string& linkFile, ShellLinkSpec* link);
+
+struct FolderDialogSpec {
+    std::string title;
+    std::wstring root;         // empty: the whole shell namespace
+    std::string startFolder;   // selected when the dialog opens; "" for none
+    std::uint32_t flags = 0;   // BIF_* flags
+};
+
+enum class FolderDialogOutcome { Chosen, Cancelled, Unavailable };
+
+// Runs the system's folder-selection dialog with no owner window.
+FolderDialogOutcome RunFolderDialog(const FolderDialogSpec& spec, std::string* chosen);
+
+}  // namespace platform

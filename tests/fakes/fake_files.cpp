@@ -1,0 +1,278 @@
+#include "fake_files.h"
+
+#include <cstring>
+
+#include "fake_util.h"
+
+using platform::ErrorCode;
+
+namespace fake {
+
+std::string PathKey(const std::string& path) {
+    std::string key = LowerAscii(path);
+    // A drive root keeps its backslash off too: "c:".
+    return WithoutTrailingBackslashes(key);
+}
+
+namespace {
+
+std::string ParentKey(const std::string& key) {
+    auto pos = key.rfind('\\');
+    return pos == std::string::npos ? std::string() : key.substr(0, pos);
+}
+
+std::string NameOf(const std::string& path) {
+    auto pos = path.rfind('\\');
+    return pos == std::string::npos ? path : path.substr(pos + 1);
+}
+
+}  // namespace
+
+FakeFiles& Files() {
+    static FakeFiles files;
+    return files;
+}
+
+void FakeFiles::Reset() { *this = FakeFiles{}; }
+
+void FakeFiles::AddDrive(const std::string& letterColon) { drives_.insert(PathKey(letterColon)); }
+
+void FakeFiles::AddFolder(const std::string& path) {
+    std::string key = PathKey(path);
+    while (key.size() > 2) {  // stop at the drive ("c:")
+        folders_.insert(key);
+        key = ParentKey(key);
+    }
+    if (!key.empty()) drives_.insert(key);
+}
+
+void FakeFiles::AddFile(const std::string& path, const std::string& bytes) {
+    std::string key = PathKey(path);
+    if (!ParentKey(key).empty()) AddFolder(path.substr(0, path.rfind('\\')));
+    FakeFile& f = files_[key];
+    f.path = path;
+    f.bytes = bytes;
+}
+
+bool FakeFiles::HasFile(const std::string& path) const { return files_.count(PathKey(path)) != 0; }
+
+bool FakeFiles::HasFolder(const std::string& path) const { return FolderExistsAt(path); }
+
+FakeFile* FakeFiles::File(const std::string& path) {
+    auto it = files_.find(PathKey(path));
+    return it == files_.end() ? nullptr : &it->second;
+}
+
+std::string FakeFiles::Bytes(const std::string& path) const {
+    auto it = files_.find(PathKey(path));
+    return it == files_.end() ? std::string() : it->second.bytes;
+}
+
+std::vector<std::string> FakeFiles::AllFiles() const {
+    std::vector<std::string> all;
+    for (const auto& f : files_) all.push_back(f.second.path);
+    return all;
+}
+
+bool FakeFiles::FileExistsAt(const std::string& path) const {
+    return files_.count(PathKey(path)) != 0;
+}
+
+bool FakeFiles::FolderExistsAt(const std::string& path) const {
+    std::string key = PathKey(path);
+    return folders_.count(key) != 0 || drives_.count(key) != 0;
+}
+
+bool FakeFiles::ParentExists(const std::string& key) const {
+    std::string parent = ParentKey(key);
+    if (parent.empty()) return PathKey(workingFolder).empty() || FolderExistsAt(workingFolder);
+    return folders_.count(parent) != 0 || drives_.count(parent) != 0;
+}
+
+ErrorCode FakeFiles::CheckName(const std::string& path) const {
+    if (path.size() >= 260) return platform::kErrorFilenameTooLong;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        char c = path[i];
+        if (std::strchr("<>|\"*?", c) != nullptr) return platform::kErrorInvalidName;
+        if (c == ':' && i != 1) return platform::kErrorInvalidName;
+    }
+    if (path.size() >= 2 && path[1] == ':' && drives_.count(LowerAscii(path.substr(0, 2))) == 0) {
+        return platform::kErrorPathNotFound;
+    }
+    return platform::kSuccess;
+}
+
+ErrorCode FakeFiles::MakeFolder(const std::string& path) {
+    journal.push_back("mkdir " + path);
+    if (ErrorCode e = CheckName(path)) return e;
+    std::string key = PathKey(path);
+    if (FolderExistsAt(path)) return platform::kErrorAlreadyExists;
+    if (files_.count(key)) return platform::kErrorAlreadyExists;
+    if (!ParentExists(key)) return platform::kErrorPathNotFound;
+    if (uncreatableFolders.count(key)) return platform::kErrorAccessDenied;
+    folders_.insert(key);
+    return platform::kSuccess;
+}
+
+ErrorCode FakeFiles::MakeFolderTree(const std::string& path) {
+    if (ErrorCode e = CheckName(path)) return e;
+    std::string key = PathKey(path);
+    std::vector<std::string> missing;
+    for (std::string k = key; !k.empty() && !FolderExistsAt(k); k = ParentKey(k)) {
+        if (files_.count(k)) return platform::kErrorAlreadyExists;
+        if (k.size() == 2 && k[1] == ':') return platform::kErrorPathNotFound;  // no such drive
+        missing.push_back(k);
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+        if (uncreatableFolders.count(*it)) return platform::kErrorAccessDenied;
+        folders_.insert(*it);
+    }
+    return platform::kSuccess;
+}
+
+ErrorCode FakeFiles::Delete(const std::string& path) {
+    journal.push_back("delete " + path);
+    auto it = files_.find(PathKey(path));
+    if (it == files_.end()) return platform::kErrorFileNotFound;
+    if (it->second.held != FakeFile::Held::No) return platform::kErrorSharingViolation;
+    if (it->second.readOnly) return platform::kErrorAccessDenied;
+    files_.erase(it);
+    return platform::kSuccess;
+}
+
+ErrorCode FakeFiles::RemoveFolder(const std::string& path) {
+    journal.push_back("rmdir " + path);
+    std::string key = PathKey(path);
+    if (!folders_.count(key)) return platform::kErrorPathNotFound;
+    std::vector<platform::FolderEntry> entries;
+    List(path, &entries);
+    if (!entries.empty()) return platform::kErrorDirNotEmpty;
+    folders_.erase(key);
+    return platform::kSuccess;
+}
+
+ErrorCode FakeFiles::MoveReplacing(const std::string& from, const std::string& to) {
+    journal.push_back("move " + from + " -> " + to);
+    auto src = files_.find(PathKey(from));
+    if (src == files_.end()) return platform::kErrorFileNotFound;
+    if (src->second.held != FakeFile::Held::No) return platform::kErrorSharingViolation;
+    auto dst = files_.find(PathKey(to));
+    if (dst != files_.end()) {
+        if (dst->second.held != FakeFile::Held::No) return platform::kErrorAccessDenied;
+        if (dst->second.readOnly) return platform::kErrorAccessDenied;
+    }
+    if (!ParentExists(PathKey(to))) return platform::kErrorPathNotFound;
+    FakeFile moved = src->second;
+    moved.path = to;
+    files_.erase(src);
+    files_[PathKey(to)] = moved;
+    return platform::kSuccess;
+}
+
+ErrorCode FakeFiles::Write(const std::string& path, const void* data, std::size_t size,
+                           platform::CreateMode mode) {
+    journal.push_back("write " + path);
+    if (ErrorCode e = CheckName(path)) return e;
+    std::string key = PathKey(path);
+    if (folders_.count(key)) return platform::kErrorAccessDenied;
+    if (!ParentExists(key)) return platform::kErrorPathNotFound;
+    auto it = files_.find(key);
+    if (it != files_.end()) {
+        if (mode == platform::CreateMode::CreateNew) return platform::kErrorFileExists;
+        if (it->second.held != FakeFile::Held::No) return platform::kErrorSharingViolation;
+        if (it->second.readOnly) return platform::kErrorAccessDenied;
+    }
+    FakeFile& f = files_[key];
+    if (f.path.empty()) f.path = path;
+    std::uint64_t old = f.bytes.size();
+    f.bytes.clear();  // created or truncated before the first byte is written
+    freeBytes += old;
+    std::uint64_t limit = freeBytes;
+    auto failing = failWriteAfter.find(key);
+    if (failing != failWriteAfter.end() && failing->second < limit) limit = failing->second;
+    std::size_t written = size <= limit ? size : static_cast<std::size_t>(limit);
+    f.bytes.assign(static_cast<const char*>(data), written);
+    freeBytes -= written;
+    return written == size ? platform::kSuccess : platform::kErrorDiskFull;
+}
+
+ErrorCode FakeFiles::ReadRange(const std::string& path, std::uint64_t offset, std::size_t count,
+                               platform::ShareMode share, std::string* bytes) const {
+    auto it = files_.find(PathKey(path));
+    if (it == files_.end()) return platform::kErrorFileNotFound;
+    const FakeFile& f = it->second;
+    if (f.held == FakeFile::Held::NoSharing) return platform::kErrorSharingViolation;
+    if (f.held == FakeFile::Held::ReadSharing && share == platform::ShareMode::Exclusive) {
+        return platform::kErrorSharingViolation;
+    }
+    bytes->clear();
+    if (offset < f.bytes.size()) *bytes = f.bytes.substr(static_cast<std::size_t>(offset), count);
+    return platform::kSuccess;
+}
+
+ErrorCode FakeFiles::List(const std::string& folder,
+                          std::vector<platform::FolderEntry>* entries) const {
+    std::string key = PathKey(folder);
+    if (!FolderExistsAt(folder)) return platform::kErrorPathNotFound;
+    entries->clear();
+    for (const auto& sub : folders_) {
+        if (ParentKey(sub) == key) entries->push_back({NameOf(sub), 0, true});
+    }
+    for (const auto& f : files_) {
+        if (ParentKey(f.first) == key) entries->push_back({NameOf(f.second.path), f.second.bytes.size(), false});
+    }
+    return platform::kSuccess;
+}
+
+}  // namespace fake
+
+namespace platform {
+
+bool FileExists(const std::string& path) { return fake::Files().FileExistsAt(path); }
+bool FolderExists(const std::string& path) { return fake::Files().FolderExistsAt(path); }
+ErrorCode CreateFolder(const std::string& path) { return fake::Files().MakeFolder(path); }
+ErrorCode CreateFolderTree(const std::string& path) { return fake::Files().MakeFolderTree(path); }
+ErrorCode DeleteFileAt(const std::string& path) { return fake::Files().Delete(path); }
+
+ErrorCode MoveFileReplacing(const std::string& from, const std::string& to) {
+    return fake::Files().MoveReplacing(from, to);
+}
+
+ErrorCode WriteWholeFile(const std::string& path, const void* data, std::size_t size,
+                         CreateMode mode) {
+    return fake::Files().Write(path, data, size, mode);
+}
+
+ErrorCode ReadFileRange(const std::string& path, std::uint64_t offset, std::size_t count,
+                        ShareMode share, std::string* bytes) {
+    return fake::Files().ReadRange(path, offset, count, share, bytes);
+}
+
+ErrorCode ReadWholeFile(const std::string& path, std::string* bytes) {
+    return fake::Files().ReadRange(path, 0, SIZE_MAX, ShareMode::Read, bytes);
+}
+
+ErrorCode FileSize(const std::string& path, std::uint64_t* size) {
+    fake::FakeFile* f = fake::Files().File(path);
+    if (!f) return kErrorFileNotFound;
+    *size = f->bytes.size();
+    return kSuccess;
+}
+
+ErrorCode ListFolder(const std::string& folder, std::vector<FolderEntry>* entries) {
+    return fake::Files().List(folder, entries);
+}
+
+ErrorCode FreeDiskSpace(const std::string& path, std::uint64_t* bytes) {
+    if (!fake::Files().FolderExistsAt(path.substr(0, 2))) return kErrorPathNotFound;
+    *bytes = fake::Files().freeBytes;
+    return kSuccess;
+}
+
+ErrorCode SetWorkingFolder(const std::string& path) {
+    if (!fake::Files().FolderExistsAt(path)) return kErrorPathNotFound;
+    fake::Files().workingFolder = path;
+    return kSuccess;
+}
+
+}  // namespace platform

@@ -1,0 +1,80 @@
+// An in-memory file system with Windows' rules as far as the setup program
+// meets them: drive-letter paths compared without regard to case, folders that
+// must exist before files go into them, files held open by other processes,
+// read-only files, and a volume that fills up.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace fake {
+
+struct FakeFile {
+    std::string path;  // as first created
+    std::string bytes;
+    bool readOnly = false;
+    // Held open by another process: kNoSharing refuses every open, kReadSharing
+    // lets readers in and refuses writers, deletion and renames.
+    enum class Held { No, NoSharing, ReadSharing } held = Held::No;
+};
+
+class FakeFiles {
+public:
+    void AddDrive(const std::string& letterColon);  // "C:"
+    void AddFolder(const std::string& path);        // and its parents
+    void AddFile(const std::string& path, const std::string& bytes);  // parents made too
+
+    bool HasFile(const std::string& path) const;
+    bool HasFolder(const std::string& path) const;
+    FakeFile* File(const std::string& path);
+    std::string Bytes(const std::string& path) const;  // "" when missing
+    // Every file path, in sorted order (lower-cased keys, original spelling).
+    std::vector<std::string> AllFiles() const;
+
+    // Bytes that may still be written before writes fail with kErrorDiskFull.
+    std::uint64_t freeBytes = UINT64_MAX;
+    // Paths whose folder cannot be created (as if the medium refused).
+    std::set<std::string> uncreatableFolders;
+    // Paths a write must fail for after this many bytes (kErrorDiskFull), per path.
+    std::map<std::string, std::uint64_t> failWriteAfter;
+    std::string workingFolder = "C:\\";
+
+    // Every call made, for ordered expectations: "write C:\x", "delete C:\x", ...
+    std::vector<std::string> journal;
+
+    void Reset();
+
+    // Implementation of the platform calls.
+    bool FileExistsAt(const std::string& path) const;
+    bool FolderExistsAt(const std::string& path) const;
+    platform::ErrorCode MakeFolder(const std::string& path);
+    platform::ErrorCode MakeFolderTree(const std::string& path);
+    platform::ErrorCode Delete(const std::string& path);
+    platform::ErrorCode RemoveFolder(const std::string& path);  // must be empty
+    platform::ErrorCode MoveReplacing(const std::string& from, const std::string& to);
+    platform::ErrorCode Write(const std::string& path, const void* data, std::size_t size,
+                              platform::CreateMode mode);
+    platform::ErrorCode ReadRange(const std::string& path, std::uint64_t offset, std::size_t count,
+                                  platform::ShareMode share, std::string* bytes) const;
+    platform::ErrorCode List(const std::string& folder,
+                             std::vector<platform::FolderEntry>* entries) const;
+
+private:
+    std::set<std::string> drives_{"c:"};
+    std::set<std::string> folders_;          // lower-cased, no trailing backslash
+    std::map<std::string, FakeFile> files_;  // lower-cased
+    platform::ErrorCode CheckName(const std::string& path) const;
+    bool ParentExists(const std::string& key) const;
+};
+
+FakeFiles& Files();
+
+// Normalised key of a path: lower case, no trailing backslash.
+std::string PathKey(const std::string& path);
+
+}  // namespace fake

@@ -1,0 +1,24 @@
+#include "fake_platform.h"
+
+#include "control/installer_state.h"
+
+namespace fake {
+
+void ResetAll() {
+    Clock().Reset();
+    Files().Reset();
+    MessageBoxes().Reset();
+    Payload().Reset();
+    Processes().Reset();
+    ProgressWindow().Reset();
+    Registry().Reset();
+    Shell().Reset();
+    SystemInfo().Reset();
+}
+
+}  // namespace fake
+
+void FakePlatformTest::SetUp() {
+    fake::ResetAll();
+    ResetInstallerState();
+}

@@ -1,0 +1,54 @@
+#include "fake_processes.h"
+
+namespace fake {
+
+FakeProcesses& Processes() {
+    static FakeProcesses processes;
+    return processes;
+}
+
+}  // namespace fake
+
+namespace platform {
+
+ErrorCode ProbeNamedMapping(const std::string& name, std::uint32_t /*size*/) {
+    fake::FakeProcesses& p = fake::Processes();
+    ++p.probes;
+    if (p.mappingCreationFails) return kErrorAccessDenied;
+    return p.mappings.count(name) ? kErrorAlreadyExists : kSuccess;
+}
+
+WindowHandle FindTopLevelWindow(const std::string& className) {
+    fake::FakeProcesses& p = fake::Processes();
+    ++p.windowSearches;
+    auto it = p.windowsByClass.find(className);
+    return it == p.windowsByClass.end() ? kNoWindow : it->second;
+}
+
+bool PostWindowMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                       std::intptr_t lParam) {
+    fake::Processes().posted.push_back({window, message, wParam, lParam});
+    return true;
+}
+
+void ShowWindowAs(WindowHandle window, int showCommand) {
+    fake::Processes().showCalls.emplace_back(window, showCommand);
+}
+
+bool BringToForeground(WindowHandle window) {
+    fake::Processes().foregroundCalls.push_back(window);
+    return true;
+}
+
+void AllowForegroundFor(std::uint32_t processId) {
+    fake::Processes().allowedForeground.push_back(processId);
+}
+
+HiddenRunResult RunHidden(const std::string& commandLine, std::uint32_t timeoutMs) {
+    fake::FakeProcesses& p = fake::Processes();
+    p.hiddenRuns.push_back(commandLine);
+    if (!p.runHidden) return HiddenRunResult{};
+    return p.runHidden(commandLine, timeoutMs);
+}
+
+}  // namespace platform

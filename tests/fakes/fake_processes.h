@@ -1,0 +1,45 @@
+// Other processes as the setup program sees them: named mappings that exist,
+// top-level windows by class, what was posted to them, and programs run hidden.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/processes.h"
+
+namespace fake {
+
+struct PostedMessage {
+    platform::WindowHandle window;
+    std::uint32_t message;
+    std::uintptr_t wParam;
+    std::intptr_t lParam;
+};
+
+class FakeProcesses {
+public:
+    std::set<std::string> mappings;  // names of mappings that exist
+    bool mappingCreationFails = false;
+    std::map<std::string, platform::WindowHandle> windowsByClass;
+    std::vector<PostedMessage> posted;
+    std::vector<std::pair<platform::WindowHandle, int>> showCalls;
+    std::vector<platform::WindowHandle> foregroundCalls;
+    std::vector<std::uint32_t> allowedForeground;
+    int probes = 0;
+    int windowSearches = 0;
+
+    // Called for each hidden run; returns what the run did. By default the
+    // program does not start.
+    std::function<platform::HiddenRunResult(const std::string&, std::uint32_t)> runHidden;
+    std::vector<std::string> hiddenRuns;
+
+    void Reset() { *this = FakeProcesses{}; }
+};
+
+FakeProcesses& Processes();
+
+}  // namespace fake

@@ -1,0 +1,87 @@
+// An in-memory registry with the rules the setup program depends on: two roots,
+// case-insensitive key and value names, REG_SZ / REG_EXPAND_SZ / REG_DWORD
+// values, access masks, and the view of a 32-bit process on 64-bit Windows
+// (HKLM\Software without KEY_WOW64_64KEY lands under Software\WOW6432Node).
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/registry.h"
+
+namespace fake {
+
+struct RegValue {
+    platform::RegValueType type = platform::RegValueType::String;
+    std::string text;
+    std::uint32_t number = 0;
+};
+
+class FakeRegistry {
+public:
+    // Keys are addressed by their real (view-resolved) path, as regedit shows them:
+    // "HKLM\Software\WOW6432Node\...". Roots: "HKLM", "HKCU".
+    void SetString(const std::string& key, const std::string& name, const std::string& value,
+                   platform::RegValueType type = platform::RegValueType::String);
+    void SetDword(const std::string& key, const std::string& name, std::uint32_t value);
+    void SetOther(const std::string& key, const std::string& name);  // e.g. REG_BINARY
+    void CreateKey(const std::string& key);
+
+    bool KeyExists(const std::string& key) const;
+    bool HasValue(const std::string& key, const std::string& name) const;
+    const RegValue* Value(const std::string& key, const std::string& name) const;
+    std::string String(const std::string& key, const std::string& name) const;  // "" when missing
+
+    // The values of a key in the order they were first written.
+    std::vector<std::string> ValueNamesInOrder(const std::string& key) const;
+
+    // Whether this process runs as 32-bit code on 64-bit Windows (redirection applies).
+    bool wow64Process = true;
+
+    // A user without administrator rights: HKLM opens only for reading.
+    bool hklmReadOnly = false;
+
+    // Keys that refuse every open (as if their DACL allowed nothing).
+    std::set<std::string> lockedKeys;
+    // Keys that open but refuse writes.
+    std::set<std::string> readOnlyKeys;
+
+    int openKeys() const { return static_cast<int>(open_.size()); }
+
+    void Reset();
+
+    // Implementation of the platform calls.
+    platform::ErrorCode Open(platform::RegRoot root, const std::string& path, std::uint32_t access,
+                             bool create, platform::RegKey* key);
+    platform::ErrorCode Query(platform::RegKey key, const std::string& name,
+                              const RegValue** value) const;
+    platform::ErrorCode Write(platform::RegKey key, const std::string& name, const RegValue& value);
+    platform::ErrorCode DeleteTree(platform::RegRoot root, const std::string& path,
+                                   std::uint32_t access);
+    void Close(platform::RegKey key);
+
+    // The key a path names for a root and access mask after view redirection.
+    std::string Resolve(platform::RegRoot root, const std::string& path,
+                        std::uint32_t access) const;
+
+private:
+    struct Key {
+        std::string displayPath;
+        std::map<std::string, RegValue> values;  // by lower-cased name
+        std::vector<std::string> order;          // original names, first-write order
+    };
+    struct OpenKey {
+        std::string path;
+        std::uint32_t access = 0;
+    };
+    std::map<std::string, Key> keys_;  // by lower-cased path
+    std::map<platform::RegKey, OpenKey> open_;
+    platform::RegKey next_ = 1;
+};
+
+FakeRegistry& Registry();
+
+}  // namespace fake
