@@ -1,0 +1,10 @@
+#include "host/paths.h"
+
+void AddTrailingBackslash(std::string& path) {
+    if (!path.empty() && path.back() != '\\') path += '\\';
+}
+
+std::string RemoveTrailingBackslash(const std::string& path) {
+    if (!path.empty() && path.back() == '\\') return path.substr(0, path.size() - 1);
+    return path;
+}

@@ -1,0 +1,11 @@
+// The two path routines used everywhere: folders in the installer state end
+// with a backslash unless they are empty.
+#pragma once
+
+#include <string>
+
+// Appends "\" to a non-empty path that does not end with one.
+void AddTrailingBackslash(std::string& path);
+
+// The path without its last character when that is "\" (at most one is removed).
+std::string RemoveTrailingBackslash(const std::string& path);

@@ -1,0 +1,48 @@
+#include "host/registry.h"
+
+bool Registry::OpenKey(const std::string& path, bool canCreate) {
+    CloseKey();
+    platform::RegKey key = platform::kNoKey;
+    if (platform::RegOpen(root_, path, access_, canCreate, &key) != platform::kSuccess) {
+        return false;
+    }
+    key_ = key;
+    return true;
+}
+
+bool Registry::ValueExists(const std::string& name) const {
+    if (key_ == platform::kNoKey) return false;
+    platform::RegValueType type;
+    return platform::RegQueryValueType(key_, name, &type) == platform::kSuccess;
+}
+
+std::string Registry::ReadString(const std::string& name) const {
+    std::string value;
+    platform::ErrorCode e = platform::RegReadString(key_, name, &value, nullptr);
+    if (e == platform::kErrorInvalidData) {
+        throw RegistryError("Invalid data type for '" + name + "'");
+    }
+    return e == platform::kSuccess ? value : std::string();
+}
+
+void Registry::WriteString(const std::string& name, const std::string& value) {
+    if (platform::RegWriteString(key_, name, value) != platform::kSuccess) {
+        throw RegistryError("Failed to set data for '" + name + "'");
+    }
+}
+
+void Registry::WriteInteger(const std::string& name, std::int32_t value) {
+    if (platform::RegWriteDword(key_, name, static_cast<std::uint32_t>(value)) !=
+        platform::kSuccess) {
+        throw RegistryError("Failed to set data for '" + name + "'");
+    }
+}
+
+bool Registry::DeleteKey(const std::string& path) {
+    return platform::RegDeleteTree(root_, path, access_) == platform::kSuccess;
+}
+
+void Registry::CloseKey() {
+    if (key_ != platform::kNoKey) platform::RegClose(key_);
+    key_ = platform::kNoKey;
+}

@@ -1,0 +1,53 @@
+// The registry object of the run: a root, at most one open key, and the access
+// mask every key is opened with (full access, in the 64-bit view on 64-bit
+// Windows). Reads of the wrong type and refused writes raise RegistryError;
+// a key that cannot be opened only answers false.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+#include "platform/registry.h"
+
+class RegistryError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class Registry {
+public:
+    explicit Registry(std::uint32_t access) : access_(access) {}
+    ~Registry() { CloseKey(); }
+    Registry(const Registry&) = delete;
+    Registry& operator=(const Registry&) = delete;
+
+    void SetRoot(platform::RegRoot root) { root_ = root; }
+    platform::RegRoot Root() const { return root_; }
+    std::uint32_t Access() const { return access_; }
+
+    // Closes the key that is open, then opens `path`. False, with no key open,
+    // when it cannot be opened; never raises.
+    bool OpenKey(const std::string& path, bool canCreate);
+
+    // False when no key is open or the value does not exist.
+    bool ValueExists(const std::string& name) const;
+
+    // REG_SZ or REG_EXPAND_SZ as stored; "" when missing. Raises on another type.
+    std::string ReadString(const std::string& name) const;
+
+    // Raise when the registry refuses the write (or no key is open).
+    void WriteString(const std::string& name, const std::string& value);
+    void WriteInteger(const std::string& name, std::int32_t value);
+
+    // Deletes the key with all its subkeys; false when that failed.
+    bool DeleteKey(const std::string& path);
+
+    void CloseKey();
+    bool HasOpenKey() const { return key_ != platform::kNoKey; }
+
+private:
+    platform::RegRoot root_ = platform::RegRoot::CurrentUser;
+    platform::RegKey key_ = platform::kNoKey;
+    std::uint32_t access_;
+};
