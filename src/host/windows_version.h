@@ -1,4 +1,4 @@
-// The running Windows in one line of text ("Microsoft Windows 7 64-bit
+// The running Windows in one line of text ("Windows 7 Ultimate 64-bit
 // Service Pack 1"), and the 64-bit flag the registry object's view depends on.
 #pragma once
 
