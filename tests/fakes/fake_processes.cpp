@@ -11,9 +11,10 @@ FakeProcesses& Processes() {
 
 namespace platform {
 
-ErrorCode ProbeNamedMapping(const std::string& name, std::uint32_t /*size*/) {
+ErrorCode ProbeNamedMapping(const std::string& name, std::uint32_t size) {
     fake::FakeProcesses& p = fake::Processes();
     ++p.probes;
+    p.lastProbeSize = size;
     if (p.mappingCreationFails) return kErrorAccessDenied;
     return p.mappings.count(name) ? kErrorAlreadyExists : kSuccess;
 }

@@ -30,6 +30,7 @@ public:
     std::vector<platform::WindowHandle> foregroundCalls;
     std::vector<std::uint32_t> allowedForeground;
     int probes = 0;
+    std::uint32_t lastProbeSize = 0;
     int windowSearches = 0;
 
     // Called for each hidden run; returns what the run did. By default the

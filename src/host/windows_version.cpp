@@ -1,0 +1,141 @@
+#include "host/windows_version.h"
+
+#include "host/command_capture.h"
+#include "host/windows_names.h"
+#include "platform/registry.h"
+
+namespace {
+
+constexpr std::uint32_t kPlatformWin9x = 1;
+constexpr std::uint32_t kPlatformNt = 2;
+
+const char kNtCurrentVersionKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+const char kProductOptionsKey[] = "SYSTEM\\CurrentControlSet\\Control\\ProductOptions";
+const char kNt4Sp6aHotfixKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Hotfix\\Q246009";
+// A value that does not fit the 256-byte buffer (with its NUL) is not read.
+constexpr std::size_t kMaxProductTypeLength = 255;
+
+bool isWin64 = false;
+
+// Reads a text value of an HKLM key that is opened (never created) and closed
+// again here. False when the key does not open or the value is missing or not text.
+bool ReadMachineText(const char* keyPath, std::uint32_t access, const char* name, std::string* text,
+                     platform::RegValueType* type) {
+    platform::RegKey key = platform::kNoKey;
+    if (platform::RegOpen(platform::RegRoot::LocalMachine, keyPath, access, false, &key) !=
+        platform::kSuccess) {
+        return false;
+    }
+    const bool read = platform::RegReadString(key, name, text, type) == platform::kSuccess;
+    platform::RegClose(key);
+    return read;
+}
+
+bool MachineKeyOpens(const char* keyPath, std::uint32_t access) {
+    platform::RegKey key = platform::kNoKey;
+    if (platform::RegOpen(platform::RegRoot::LocalMachine, keyPath, access, false, &key) !=
+        platform::kSuccess) {
+        return false;
+    }
+    platform::RegClose(key);
+    return true;
+}
+
+WindowsFacts GatherFacts(const platform::VersionRecord& version) {
+    WindowsFacts facts;
+    facts.version = version;
+    facts.architecture = platform::NativeProcessorArchitecture();
+    facts.serverR2 = platform::SystemMetric(platform::kSmServerR2) != 0;
+    facts.starter = platform::SystemMetric(platform::kSmStarter) != 0;
+    facts.mediaCenter = platform::SystemMetric(platform::kSmMediaCenter) != 0;
+    facts.tabletPc = platform::SystemMetric(platform::kSmTabletPc) != 0;
+    return facts;
+}
+
+// Since NT 6 the registry's own product name beats anything the tables know;
+// it is read from the 64-bit view, as a 32-bit process would otherwise see the
+// redirected copy.
+void AppendNt6Edition(const WindowsFacts& facts, std::string* name) {
+    std::string productName;
+    if (ReadMachineText(kNtCurrentVersionKey, platform::kKeyAllAccess | platform::kKeyWow64_64Key,
+                        "ProductName", &productName, nullptr)) {
+        *name = productName;
+    }
+    if (facts.architecture == kArchitectureX64) *name += " 64-bit";
+    if (facts.architecture == kArchitectureX86) *name += " 32-bit";
+}
+
+// Without the extended record only the ProductOptions key tells the edition.
+void AppendProductOptionsEdition(std::string* name) {
+    std::string productType;
+    platform::RegValueType type = platform::RegValueType::Other;
+    if (!ReadMachineText(kProductOptionsKey, platform::kKeyQueryValue, "ProductType", &productType,
+                         &type)) {
+        return;
+    }
+    if (type != platform::RegValueType::String || productType.size() > kMaxProductTypeLength)
+        return;
+    *name += EditionFromProductType(productType);
+}
+
+// NT 4 SP6 was reissued as SP6a; only the hotfix key tells them apart.
+std::string ServicePackOf(const platform::VersionRecord& version) {
+    if (version.majorVersion == 4 && version.servicePack == "Service Pack 6" &&
+        MachineKeyOpens(kNt4Sp6aHotfixKey, platform::kKeyQueryValue)) {
+        return "Service Pack 6a";
+    }
+    return version.servicePack;
+}
+
+bool OnlyBlanksAndControls(const std::string& text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) > ' ') return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool IdentifyWindows(std::string* windowsName, std::string* servicePackText) {
+    windowsName->clear();
+    servicePackText->clear();
+    platform::VersionRecord version;
+    const bool extended = platform::QueryVersion(true, &version);
+    if (!extended && !platform::QueryVersion(false, &version)) return false;
+    const WindowsFacts facts = GatherFacts(version);
+
+    std::string name = "Microsoft Windows ";
+    if (version.platformId == kPlatformWin9x) {
+        *windowsName = name + Win9xName(version);
+        *servicePackText = version.servicePack;
+        return true;
+    }
+    if (version.platformId != kPlatformNt) return false;
+
+    const std::string banner = NtFirstPartNeedsBanner(version) ? RunAndCapture("ver") : "";
+    name += NtFirstPart(facts, banner);
+    if (extended && version.majorVersion == 6) {
+        AppendNt6Edition(facts, &name);
+    } else if (extended) {
+        name += ExtendedEdition(facts);
+    } else {
+        AppendProductOptionsEdition(&name);
+    }
+    *windowsName = name;
+    *servicePackText = ServicePackOf(version);
+    return true;
+}
+
+std::string DescribeWindows() {
+    std::string name;
+    std::string servicePack;
+    if (!IdentifyWindows(&name, &servicePack)) return "unknown";
+    const std::string description =
+        OnlyBlanksAndControls(servicePack) ? name : name + " " + servicePack;
+    isWin64 = description.find(" 64") != std::string::npos;
+    return description;
+}
+
+bool IsWin64() { return isWin64; }
+
+void ResetIsWin64() { isWin64 = false; }
