@@ -252,8 +252,20 @@ TEST_F(RegistrationTest, MakesTheShortcutsOfTheMode) {
 TEST_F(RegistrationTest, SkipsTheDesktopShortcutWhenTheSystemNamesNoDesktop) {
     State().CommonDesktopFolder = "";
     EXPECT_TRUE(InstallAndRegister(true));
-    EXPECT_TRUE(fake::FileNamesIn("C:\\Setup\\").empty());
+    EXPECT_EQ(fake::Shell().links.size(), 2u);
+    // The fake file system keeps a relative path as it is given.
+    EXPECT_FALSE(fake::Files().HasFile("Норвелик.lnk"));
     EXPECT_EQ(fake::FileNamesIn(State().StartMenuFolder).size(), 3u);
+}
+
+TEST_F(RegistrationTest, RecordsNoSizeForAProgramFolderThatIsNotThere) {
+    InstallerState& s = State();
+    s.ProgramFolder = "C:\\Program Files\\Gone\\";
+    fake::Files().uncreatableFolders.insert(fake::PathKey(s.ProgramFolder));
+    fake::FileSet().writesFiles = false;
+    EXPECT_TRUE(InstallAndRegister(false));
+    EXPECT_FALSE(fake::Registry().HasValue(fake::kProductKey, "EstimatedSize"));
+    EXPECT_EQ(fake::Registry().ValueNamesInOrder(fake::kProductKey).size(), 14u);
 }
 
 TEST_F(RegistrationTest, ShortcutsThatCannotBeSavedDoNotFailTheInstallation) {

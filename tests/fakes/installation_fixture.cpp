@@ -34,6 +34,7 @@ bool InstallFileSetDouble() {
     d.valueNamesSeen = Registry().ValueNamesInOrder(kProductKey);
     d.startMenuFolderExisted = Files().FolderExistsAt(s.StartMenuFolder);
     if (!d.result) return false;
+    if (!d.writesFiles) return true;
     Files().AddFile(s.ProgramFolder + s.ProductName + ".exe", std::string(3000, 'x'));
     Files().AddFile(s.ProgramFolder + "uninstall.exe", std::string(2000, 'u'));
     return true;

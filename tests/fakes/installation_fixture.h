@@ -23,6 +23,7 @@ constexpr const char* kWow64ProductKey =
 // as told. It notes what the registration had done when it was called.
 struct FileSetDouble {
     bool result = true;
+    bool writesFiles = true;
     int calls = 0;
     std::string fileListSeen;
     std::vector<std::string> valueNamesSeen;  // of the product's uninstall key
