@@ -227,10 +227,15 @@ TEST_F(RegistrationTest, MakesTheShortcutsOfTheMode) {
         struct Link {
             std::string file;
             std::string target;
-        } links[] = {
+        };
+        std::vector<Link> links{
             {s.StartMenuFolder + "Норвелик.lnk", s.ProgramFolder + "Norvelik.exe"},
             {s.StartMenuFolder + r.uninstallLink, s.ProgramFolder + "Uninstall.exe"},
         };
+        if (r.desktop) {
+            links.push_back(
+                {s.CommonDesktopFolder + "Норвелик.lnk", s.ProgramFolder + "Norvelik.exe"});
+        }
         for (const Link& l : links) {
             platform::ShellLinkSpec saved;
             ASSERT_TRUE(platform::LoadShellLink(l.file, &saved)) << l.file;
