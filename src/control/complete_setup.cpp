@@ -15,8 +15,8 @@
 
 namespace {
 
-constexpr std::uint32_t kFinalMessageStyle =
-    0x42040;  // MB_TOPMOST | MB_TASKMODAL | MB_ICONINFORMATION
+// MB_TOPMOST | MB_TASKMODAL | MB_ICONINFORMATION
+constexpr std::uint32_t kFinalMessageStyle = 0x42040;
 
 // The product needs a moment to start; these bound how long we wait for its
 // marker and then for its window (about 4 and 11 seconds).
@@ -28,11 +28,12 @@ constexpr std::uint32_t kWindowPauseMs = 1024;
 // The payload files in the order they are installed: the product, its
 // uninstaller, the 26 data files and the rich-edit library.
 std::string BuildFileList(const std::string& productName) {
-    return productName + ".exe;uninstall.exe;nvf.cok;nvm0.cok;nvm1.cok;" +
-           "nvm2.cok;nvm3.cok;nvm4.cok;nvm5.cok;nvn.cok;nvq1.cok;nvq2.cok;nvq3.cok;nvq4.cok;"
-           "nvq5.cok;nvq6.cok;nvq7.cok;" +
-           "nvq8.cok;nvq9.cok;nvq10.cok;nvq11.cok;nvq12.cok;nvq13.cok;nvq14.cok;nvq15.cok;"
-           "nvs.cok;nvt.cok;nvy.cok;" +
+    return productName +
+           ".exe;uninstall.exe;"
+           "nvf.cok;nvm0.cok;nvm1.cok;nvm2.cok;nvm3.cok;nvm4.cok;nvm5.cok;nvn.cok;"
+           "nvq1.cok;nvq2.cok;nvq3.cok;nvq4.cok;nvq5.cok;nvq6.cok;nvq7.cok;nvq8.cok;"
+           "nvq9.cok;nvq10.cok;nvq11.cok;nvq12.cok;nvq13.cok;nvq14.cok;nvq15.cok;"
+           "nvs.cok;nvt.cok;nvy.cok;"
            "riched32.dll;";
 }
 
