@@ -219,7 +219,7 @@ ErrorCode FakeFiles::List(const std::string& folder,
         if (ParentKey(sub) == key) entries->push_back({NameOf(sub), 0, true});
     }
     for (const auto& f : files_) {
-        if (ParentKey(f.first) == key) entries->push_back({NameOf(f.second.path), f.second.bytes.size(), false});
+        if (ParentKey(f.first) == key) entries->push_back({NameOf(f.second.path), f.second.Size(), false});
     }
     return platform::kSuccess;
 }
@@ -255,7 +255,7 @@ ErrorCode ReadWholeFile(const std::string& path, std::string* bytes) {
 ErrorCode FileSize(const std::string& path, std::uint64_t* size) {
     fake::FakeFile* f = fake::Files().File(path);
     if (!f) return kErrorFileNotFound;
-    *size = f->bytes.size();
+    *size = f->Size();
     return kSuccess;
 }
 

@@ -21,6 +21,10 @@ struct FakeFile {
     // Held open by another process: kNoSharing refuses every open, kReadSharing
     // lets readers in and refuses writers, deletion and renames.
     enum class Held { No, NoSharing, ReadSharing } held = Held::No;
+    // When set, the size listings and FileSize report instead of the bytes held:
+    // a file of gigabytes without the memory.
+    std::uint64_t reportedSize = 0;
+    std::uint64_t Size() const { return reportedSize ? reportedSize : bytes.size(); }
 };
 
 class FakeFiles {

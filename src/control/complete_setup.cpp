@@ -1,0 +1,96 @@
+#include "control/complete_setup.h"
+
+#include <cstdint>
+#include <string>
+
+#include "control/installer_state.h"
+#include "control/running_marker.h"
+#include "engine/registration.h"
+#include "host/registry.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/message_box.h"
+#include "platform/processes.h"
+#include "platform/shell.h"
+
+namespace {
+
+// MB_TOPMOST | MB_TASKMODAL | MB_ICONINFORMATION
+constexpr std::uint32_t kFinalMessageStyle = 0x42040;
+
+// The product needs a moment to start; these bound how long we wait for its
+// marker and then for its window (about 4 and 11 seconds).
+constexpr int kMarkerTests = 8;
+constexpr std::uint32_t kMarkerPauseMs = 512;
+constexpr int kWindowSearches = 11;
+constexpr std::uint32_t kWindowPauseMs = 1024;
+
+// The payload files in the order they are installed: the product, its
+// uninstaller, the 26 data files and the rich-edit library.
+std::string BuildFileList(const std::string& productName) {
+    return productName +
+           ".exe;uninstall.exe;"
+           "nvf.cok;nvm0.cok;nvm1.cok;nvm2.cok;nvm3.cok;nvm4.cok;nvm5.cok;nvn.cok;"
+           "nvq1.cok;nvq2.cok;nvq3.cok;nvq4.cok;nvq5.cok;nvq6.cok;nvq7.cok;nvq8.cok;"
+           "nvq9.cok;nvq10.cok;nvq11.cok;nvq12.cok;nvq13.cok;nvq14.cok;nvq15.cok;"
+           "nvs.cok;nvt.cok;nvy.cok;"
+           "riched32.dll;";
+}
+
+// Russian in both modes: the product itself speaks only Russian. The desktop
+// sentence appears only where the registration made the desktop shortcut.
+std::string BuildFinalMessage(const InstallerState& s) {
+    std::string text =
+        "На Ваш компьютер установлена программа \"" + s.ShortTitleRu + "\" " + s.VersionText + ".";
+    if (s.CreateDesktopIcon && !s.CommonDesktopFolder.empty()) {
+        text +=
+            "\r\n\r\nНа \"Рабочий стол\" помещён ярлык программы,\r\n"
+            "который Вы можете без вреда удалить или переместить.";
+    }
+    return text;
+}
+
+bool WaitForRunningMarker() {
+    for (int i = 0; i < kMarkerTests; ++i) {
+        platform::SleepMs(kMarkerPauseMs);
+        if (IsAppRunning()) return true;
+    }
+    return false;
+}
+
+platform::WindowHandle WaitForMainWindow() {
+    for (int i = 0; i < kWindowSearches; ++i) {
+        platform::SleepMs(kWindowPauseMs);
+        const platform::WindowHandle window = platform::FindTopLevelWindow(kMainFormClassName);
+        if (window != platform::kNoWindow) return window;
+    }
+    return platform::kNoWindow;
+}
+
+}  // namespace
+
+void RunInstalledProgram() {
+    const InstallerState& s = State();
+    platform::SetWorkingFolder(s.ProgramFolder);
+    // An empty working folder: the one just set applies.
+    platform::ShellOpen(s.ProgramFolder + s.ProductName + ".exe", "", "", platform::kSwShowNormal);
+}
+
+void CompleteSetup() {
+    InstallerState& s = State();
+    if (!s.InstallConfirmed) return;
+    if (s.Reg) s.Reg->CloseKey();
+    s.FileList = BuildFileList(s.ProductName);
+    if (!InstallAndRegister(s.CreateDesktopIcon)) return;
+
+    platform::ShowMessageBoxEx(BuildFinalMessage(s), s.ShortTitleRu, kFinalMessageStyle,
+                               platform::kLangRussian);
+    if (!s.RunAfterInstall) return;
+
+    RunInstalledProgram();
+    if (!WaitForRunningMarker()) return;
+    const platform::WindowHandle window = WaitForMainWindow();
+    if (window == platform::kNoWindow) return;
+    platform::ShowWindowAs(window, platform::kSwShowNormal);
+    platform::BringToForeground(window);
+}

@@ -1,0 +1,195 @@
+#include "control/complete_setup.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <numeric>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "control/installer_state.h"
+#include "installation_fixture.h"
+
+namespace {
+
+constexpr const char* kFileList =
+    "Norvelik.exe;uninstall.exe;nvf.cok;nvm0.cok;nvm1.cok;nvm2.cok;nvm3.cok;nvm4.cok;nvm5.cok;"
+    "nvn.cok;nvq1.cok;nvq2.cok;nvq3.cok;nvq4.cok;nvq5.cok;nvq6.cok;nvq7.cok;nvq8.cok;nvq9.cok;"
+    "nvq10.cok;nvq11.cok;nvq12.cok;nvq13.cok;nvq14.cok;nvq15.cok;nvs.cok;nvt.cok;nvy.cok;"
+    "riched32.dll;";
+
+constexpr const char* kInstalled = "На Ваш компьютер установлена программа \"Норвелик\" 1500.";
+constexpr const char* kDesktopSentence =
+    "\r\n\r\nНа \"Рабочий стол\" помещён ярлык программы,\r\n"
+    "который Вы можете без вреда удалить или переместить.";
+
+constexpr platform::WindowHandle kMainWindow = 0x4242;
+
+class CompleteSetupTest : public InstallationTest {
+  protected:
+    void SetUp() override {
+        InstallationTest::SetUp();
+        State().InstallConfirmed = true;
+    }
+
+    // The product's marker appears just before its `markerTest`-th test, its
+    // window just before the `windowSearch`-th search after that; 0: never.
+    static void ProductAppears(int markerTest, int windowSearch) {
+        fake::Clock().afterSleep = [=](std::size_t sleeps) {
+            const int n = static_cast<int>(sleeps);
+            if (markerTest != 0 && n == markerTest) {
+                fake::Processes().mappings.insert("norvelik_memfile");
+            }
+            if (markerTest != 0 && windowSearch != 0 && n == markerTest + windowSearch) {
+                fake::Processes().windowsByClass["TNVMainForm"] = kMainWindow;
+            }
+        };
+    }
+};
+
+TEST_F(CompleteSetupTest, DoesNothingWhenTheFormWasNotConfirmed) {
+    State().InstallConfirmed = false;
+    State().RunAfterInstall = true;
+    CompleteSetup();
+    EXPECT_EQ(fake::FileSet().calls, 0);
+    EXPECT_EQ(State().FileList, "");
+    EXPECT_FALSE(fake::Registry().KeyExists(fake::kProductKey));
+    EXPECT_TRUE(fake::MessageBoxes().shown.empty());
+    EXPECT_TRUE(fake::Shell().opened.empty());
+}
+
+TEST_F(CompleteSetupTest, HandsTheFileListToTheInstallation) {
+    CompleteSetup();
+    EXPECT_EQ(fake::FileSet().calls, 1);
+    EXPECT_EQ(fake::FileSet().fileListSeen, kFileList);
+    const std::string list = kFileList;
+    EXPECT_EQ(std::count(list.begin(), list.end(), ';'), 29);
+}
+
+TEST_F(CompleteSetupTest, ClosesAKeyLeftOpenOnceConfirmed) {
+    // A refused registration opens no key of its own, so what stays open is
+    // what the installation found.
+    State().IsAdmin = false;
+    fake::Registry().CreateKey("HKCU\\Software\\Leftover");
+    for (bool confirmed : {false, true}) {
+        reg_.OpenKey("Software\\Leftover", false);
+        State().InstallConfirmed = confirmed;
+        CompleteSetup();
+        EXPECT_EQ(reg_.HasOpenKey(), !confirmed);
+        EXPECT_EQ(fake::Registry().openKeys(), confirmed ? 0 : 1);
+    }
+}
+
+// Russian in both modes, with the Russian buttons; the desktop sentence only
+// where the shortcut was made.
+TEST_F(CompleteSetupTest, ShowsTheCompletionMessage) {
+    struct Row {
+        bool russian;
+        bool desktopIcon;
+        bool desktopFolder;
+        std::string text;
+    } rows[] = {
+        {true, false, true, kInstalled},
+        {true, true, true, std::string(kInstalled) + kDesktopSentence},
+        {false, false, true, kInstalled},
+        {false, true, true, std::string(kInstalled) + kDesktopSentence},
+        {true, true, false, kInstalled},
+    };
+    for (const Row& r : rows) {
+        SetUp();
+        State().IsRussian = r.russian;
+        State().CreateDesktopIcon = r.desktopIcon;
+        if (!r.desktopFolder) State().CommonDesktopFolder = "";
+        CompleteSetup();
+        ASSERT_EQ(fake::MessageBoxes().shown.size(), 1u);
+        const fake::ShownBox& box = fake::MessageBoxes().shown[0];
+        EXPECT_EQ(box.text, r.text);
+        EXPECT_EQ(box.caption, "Норвелик");
+        EXPECT_EQ(box.style, 0x42040u);
+        EXPECT_TRUE(box.extended);
+        EXPECT_EQ(box.language, 0x19);
+        EXPECT_EQ(fake::Files().HasFile("C:\\Users\\Public\\Desktop\\Норвелик.lnk"),
+                  r.desktopIcon && r.desktopFolder);
+    }
+}
+
+TEST_F(CompleteSetupTest, FailedInstallationShowsNoCompletionAndStartsNothing) {
+    State().RunAfterInstall = true;
+    fake::FileSet().result = false;
+    CompleteSetup();
+    EXPECT_TRUE(fake::MessageBoxes().shown.empty());
+    EXPECT_TRUE(fake::Shell().opened.empty());
+
+    SetUp();
+    State().RunAfterInstall = true;
+    State().IsAdmin = false;
+    CompleteSetup();
+    ASSERT_EQ(fake::MessageBoxes().shown.size(), 1u);  // the rights message alone
+    EXPECT_EQ(fake::MessageBoxes().shown[0].style, 0x200010u);
+    EXPECT_TRUE(fake::Shell().opened.empty());
+}
+
+TEST_F(CompleteSetupTest, StartsNothingUnlessAsked) {
+    CompleteSetup();
+    EXPECT_EQ(fake::MessageBoxes().shown.size(), 1u);
+    EXPECT_TRUE(fake::Shell().opened.empty());
+    EXPECT_EQ(fake::Processes().probes, 0);
+    EXPECT_TRUE(fake::Clock().sleeps.empty());
+}
+
+TEST_F(CompleteSetupTest, StartsTheProductFromItsFolder) {
+    State().RunAfterInstall = true;
+    CompleteSetup();
+    ASSERT_EQ(fake::Shell().opened.size(), 1u);
+    const fake::OpenedFile& opened = fake::Shell().opened[0];
+    EXPECT_EQ(opened.file, "C:\\Program Files\\Norvelik\\Norvelik.exe");
+    EXPECT_EQ(opened.parameters, "");
+    EXPECT_EQ(opened.workingFolder, "");
+    EXPECT_EQ(opened.showCommand, 1);
+    EXPECT_EQ(fake::Files().workingFolder, "C:\\Program Files\\Norvelik\\");
+}
+
+TEST_F(CompleteSetupTest, WaitsForTheMarkerThenTheWindowAndBringsItForward) {
+    struct Row {
+        const char* what;
+        int markerTest;    // 0: never
+        int windowSearch;  // 0: never
+        int probes;
+        int windowSearches;
+        bool shown;
+    } rows[] = {
+        {"both at once", 1, 1, 1, 1, true},
+        {"marker at the last test", 8, 3, 8, 3, true},
+        {"window at the last search", 2, 11, 2, 11, true},
+        {"both at the last moment", 8, 11, 8, 11, true},
+        {"no marker", 0, 0, 8, 0, false},
+        {"no window", 4, 0, 4, 11, false},
+    };
+    for (const Row& r : rows) {
+        SetUp();
+        State().RunAfterInstall = true;
+        ProductAppears(r.markerTest, r.windowSearch);
+        CompleteSetup();
+
+        EXPECT_EQ(fake::Processes().probes, r.probes) << r.what;
+        EXPECT_EQ(fake::Processes().windowSearches, r.windowSearches) << r.what;
+        using Shown = std::vector<std::pair<platform::WindowHandle, int>>;
+        using Brought = std::vector<platform::WindowHandle>;
+        const Shown shownNormal{{kMainWindow, 1}};
+        EXPECT_EQ(fake::Processes().showCalls, r.shown ? shownNormal : Shown{}) << r.what;
+        EXPECT_EQ(fake::Processes().foregroundCalls, r.shown ? Brought{kMainWindow} : Brought{})
+            << r.what;
+
+        // A pause before every test and every search, never more than both waits.
+        std::vector<std::uint32_t> pauses(r.probes, 512);
+        pauses.insert(pauses.end(), r.windowSearches, 1024);
+        EXPECT_EQ(fake::Clock().sleeps, pauses) << r.what;
+        const std::uint32_t total = std::accumulate(fake::Clock().sleeps.begin(),
+                                                    fake::Clock().sleeps.end(), std::uint32_t{0});
+        EXPECT_LE(total, 8u * 512 + 11u * 1024) << r.what;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,107 @@
+#include "engine/registration.h"
+
+#include <cstdint>
+#include <exception>
+
+#include "control/installer_state.h"
+#include "engine/folder_size.h"
+#include "engine/folder_tree.h"
+#include "engine/install_file_set.h"
+#include "engine/registration_texts.h"
+#include "engine/shell_links.h"
+#include "engine/uninstall_entry.h"
+#include "host/common_unit.h"
+#include "host/registry.h"
+#include "platform/files.h"
+
+namespace {
+
+FileSetInstaller& CurrentFileSetInstaller() {
+    static FileSetInstaller installer = &InstallFileSet;
+    return installer;
+}
+
+void ShowRightsMessage() {
+    ErrorBox(
+        "You have no right to add/remove programs!\r\nPlease contact your system administrator.",
+        "У Вас нет права устанавливать программы!\r\nОбратитесь к системному администратору.");
+}
+
+// Every folder of an earlier installation's Start menu goes, so that no old
+// shortcut survives; then the product's folder is made anew. Failures here
+// change nothing for the rest of the installation.
+void RenewStartMenuFolder() {
+    const InstallerState& s = State();
+    DeleteFolderTree(s.UserStartMenuFolderEn);
+    DeleteFolderTree(s.UserStartMenuFolderRu);
+    DeleteFolderTree(s.StartMenuFolder);
+    platform::CreateFolder(s.StartMenuFolder);
+    platform::CreateFolder(s.ProgramFolder);
+}
+
+// Shortcuts that cannot be saved are not reported: the product is installed.
+void CreateShortcuts(const RegistrationTexts& texts, bool createDesktopShortcut) {
+    const InstallerState& s = State();
+    const std::string program = s.ProgramFolder + s.ProductName + ".exe";
+    CreateShellLink(program, s.StartMenuFolder + texts.displayText + ".lnk", "",
+                    texts.descriptionText, 0);
+    // Without an all-users desktop the shortcut would land in the working
+    // folder, so it is left out.
+    if (createDesktopShortcut && !s.CommonDesktopFolder.empty()) {
+        CreateShellLink(program, s.CommonDesktopFolder + texts.displayText + ".lnk", "",
+                        texts.descriptionText, 0);
+    }
+    CreateShellLink(s.ProgramFolder + "Uninstall.exe",
+                    s.StartMenuFolder + texts.uninstallShortcutName + ".lnk", "",
+                    texts.descriptionText, 0);
+}
+
+// The steps after the rights check. Raises when the registry refuses a write;
+// false when the file set was not installed.
+bool RegisterAndInstall(const RegistrationTexts& texts, bool createDesktopShortcut) {
+    const InstallerState& s = State();
+    Registry& reg = *s.Reg;
+
+    reg.SetRoot(platform::RegRoot::LocalMachine);
+    // Not tested: a key that cannot be opened makes the first write raise.
+    reg.OpenKey(s.UninstallKey + s.ProductName, true);
+    for (const UninstallValue& value : UninstallValues(texts)) WriteUninstallValue(reg, value);
+
+    RenewStartMenuFolder();
+    if (!CurrentFileSetInstaller()()) return false;
+
+    CreateShortcuts(texts, createDesktopShortcut);
+    const std::int32_t sizeKb = FolderSizeKB(s.ProgramFolder);
+    if (sizeKb != -1) reg.WriteInteger("EstimatedSize", sizeKb);
+    reg.CloseKey();
+
+    // The registration of an earlier installation that only the 32-bit view
+    // holds would show the product twice in the list of installed programs.
+    if (!s.Wow64UninstallKey.empty()) {
+        reg.SetRoot(platform::RegRoot::LocalMachine);
+        reg.DeleteKey(s.Wow64UninstallKey);
+    }
+
+    WriteWebShortcut(s.StartMenuFolder + texts.webShortcutName + ".url", s.WebAddress);
+    return true;
+}
+
+}  // namespace
+
+void SetFileSetInstaller(FileSetInstaller installer) {
+    CurrentFileSetInstaller() = installer ? installer : &InstallFileSet;
+}
+
+bool InstallAndRegister(bool createDesktopShortcut) {
+    const RegistrationTexts texts = ChooseRegistrationTexts();
+    if (!State().IsAdmin) {
+        ShowRightsMessage();
+        return false;
+    }
+    try {
+        return RegisterAndInstall(texts, createDesktopShortcut);
+    } catch (const std::exception&) {
+        ShowRightsMessage();
+        return false;
+    }
+}

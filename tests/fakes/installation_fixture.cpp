@@ -1,0 +1,86 @@
+#include "installation_fixture.h"
+
+#include <algorithm>
+
+#include "control/installer_state.h"
+#include "engine/registration.h"
+#include "platform/files.h"
+
+namespace fake {
+
+FileSetDouble& FileSet() {
+    static FileSetDouble fileSet;
+    return fileSet;
+}
+
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+    std::vector<platform::FolderEntry> entries;
+    std::vector<std::string> names;
+    if (Files().List(folder, &entries) != platform::kSuccess) return names;
+    for (const platform::FolderEntry& e : entries) {
+        if (!e.isFolder) names.push_back(e.name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+namespace {
+
+bool InstallFileSetDouble() {
+    FileSetDouble& d = FileSet();
+    const InstallerState& s = State();
+    ++d.calls;
+    d.fileListSeen = s.FileList;
+    d.valueNamesSeen = Registry().ValueNamesInOrder(kProductKey);
+    d.startMenuFolderExisted = Files().FolderExistsAt(s.StartMenuFolder);
+    if (!d.result) return false;
+    if (!d.writesFiles) return true;
+    Files().AddFile(s.ProgramFolder + s.ProductName + ".exe", std::string(3000, 'x'));
+    Files().AddFile(s.ProgramFolder + "uninstall.exe", std::string(2000, 'u'));
+    return true;
+}
+
+}  // namespace
+}  // namespace fake
+
+void InstallationTest::SetUp() {
+    reg_.CloseKey();  // a row of a table test may have left one open
+    FakePlatformTest::SetUp();
+    fake::FileSet().Reset();
+    SetFileSetInstaller(&fake::InstallFileSetDouble);
+
+    InstallerState& s = State();
+    s.ProductName = "Norvelik";
+    s.ShortTitleRu = "Норвелик";
+    s.ShortTitleEn = s.ShortTitleRu;
+    s.FullTitleRu = "Норвеликон";
+    s.FullTitleEn = "Norvelikon";
+    s.VersionText = "1500";
+    s.VersionMajor = 1500;
+    s.VersionMinor = 0;
+    s.WebAddress = "https://norvelik.ru";
+    s.Reg = &reg_;
+
+    s.IsAdmin = true;
+    s.ProgramFolder = "C:\\Program Files\\Norvelik\\";
+    s.ProgramsFolder = "C:\\Users\\Lena\\Start Menu\\Programs\\";
+    s.CommonProgramsFolder = "C:\\ProgramData\\Start Menu\\Programs\\";
+    s.CommonDesktopFolder = "C:\\Users\\Public\\Desktop\\";
+    s.StartMenuFolder = s.CommonProgramsFolder + s.ShortTitleRu + "\\";
+    s.UserStartMenuFolderRu = s.ProgramsFolder + s.ShortTitleRu + "\\";
+    s.UserStartMenuFolderEn = s.ProgramsFolder + s.ShortTitleEn + "\\";
+    s.UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+
+    fake::Files().AddFolder(s.ProgramFolder);
+    fake::Files().AddFolder(s.ProgramsFolder);
+    fake::Files().AddFolder(s.CommonProgramsFolder);
+    fake::Files().AddFolder(s.CommonDesktopFolder);
+    fake::Files().AddFolder("C:\\Setup");
+    fake::Files().workingFolder = "C:\\Setup\\";
+}
+
+void InstallationTest::TearDown() {
+    SetFileSetInstaller(nullptr);
+    State().Reg = nullptr;
+    FakePlatformTest::TearDown();
+}
