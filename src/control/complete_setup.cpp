@@ -4,7 +4,7 @@
 #include <string>
 
 #include "control/installer_state.h"
-#include "control/running_marker.h"
+#include "control/startup_checks.h"
 #include "engine/registration.h"
 #include "host/registry.h"
 #include "platform/clock.h"
