@@ -84,6 +84,9 @@ mkdir -p "$HOME"
 NV_BIN=$(nv_windows_path "$bin")
 export NV_BIN
 
+# The driver's working folder: one where no program named like a Wine tool
+# (reg.exe, cmd.exe) can be lying around, since Wine would start it instead.
+cd "$run"
 status=0
 # A hung program must not hold the test for ever: the waits of a scenario are
 # far shorter than this limit.

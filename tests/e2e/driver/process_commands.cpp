@@ -26,7 +26,7 @@ std::string QuoteArgument(const std::string& arg) {
     return out + "\"";
 }
 
-// start NAME PROGRAM [ARG...] [dir=FOLDER]
+// start NAME PROGRAM [ARG...] [dir=FOLDER]: in the background; dir defaults to PROGRAM's folder
 void Start(Context& context, const Command& cmd) {
     cmd.ExpectArgs(2, size_t(-1));
     const std::string& name = cmd.Arg(0);
@@ -39,7 +39,10 @@ void Start(Context& context, const Command& cmd) {
     }
     std::string commandLine = QuoteArgument(cmd.Arg(1));
     for (size_t i = 2; i < cmd.ArgCount(); ++i) commandLine += " " + QuoteArgument(cmd.Arg(i));
+    // Like a program started from Explorer, it runs in its own folder unless told otherwise.
     std::string folder = cmd.Opt("dir");
+    size_t slash = cmd.Arg(1).find_last_of("\\/");
+    if (folder.empty() && slash != std::string::npos) folder = cmd.Arg(1).substr(0, slash + 1);
 
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
