@@ -49,6 +49,10 @@ if [ ! -d "$prefix" ]; then
     mkdir -p "$(dirname "$prefix")"
     # A prefix that lives on gets full copies, sharing nothing with the template.
     NV_E2E_FULL_COPY=1 nv_prefix_from_template "$root/build/windows/wine-templates" "$arch" "$prefix"
+    if [ -n "${DISPLAY:-}" ]; then
+        # The template's windows go without a window manager; on a desktop let it frame them.
+        WINEPREFIX="$prefix" WINEDEBUG=-all wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true
+    fi
 fi
 
 export WINEPREFIX="$prefix"

@@ -14,7 +14,8 @@ nv_windows_path() {
 nv_make_template() {
     local templates=$1 arch=$2
     local template="$templates/$arch" stamp
-    stamp="$(wine --version) $arch"
+    # Bump the last word when the way templates are made changes.
+    stamp="$(wine --version) $arch unmanaged"
     if [ -f "$template/.nv-template" ] && [ "$(cat "$template/.nv-template")" = "$stamp" ]; then
         return 0
     fi
@@ -24,7 +25,12 @@ nv_make_template() {
     # prompts would wait for an answer.
     env -u DISPLAY WINEPREFIX="$template.new" WINEARCH="$arch" WINEDEBUG=-all \
         WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml=" \
-        LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine wineboot -i >/dev/null 2>&1
+        LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine wineboot -i >/dev/null 2>&1 ||
+        { echo "wineboot failed to make the $arch prefix" >&2; return 1; }
+    # Top-level windows not managed by a window manager: on a bare Xvfb there is
+    # none, and Wine would otherwise wait 2 s for one whenever a window closes.
+    env -u DISPLAY WINEPREFIX="$template.new" WINEDEBUG=-all \
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     # The registry reaches the prefix's files only when the wineserver ends.
     WINEPREFIX="$template.new" wineserver -w
     # Wine links the user's Documents, Desktop and the like to the Unix home
