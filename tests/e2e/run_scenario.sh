@@ -57,6 +57,7 @@ started=$(date +%s.%N)
 mkdir -p "$work/e2e-runs"
 run=$(mktemp -d "$work/e2e-runs/$(basename "$scenario" .nvs).$arch.XXXXXX")
 xvfb_pid=
+# shellcheck disable=SC2317 # called by the trap
 cleanup() {
     WINEPREFIX="$run/prefix" wineserver -k 2>/dev/null || true
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Wine prefixes and displays for the end-to-end runs; sourced by
 # tests/e2e/run_scenario.sh and scripts/run.sh.
 
@@ -75,6 +76,7 @@ nv_prefix_from_template() {
 }
 
 # Starts an Xvfb on a free display number; sets nv_xvfb_pid and nv_xvfb_display.
+# shellcheck disable=SC2034 # both are for the caller
 nv_start_xvfb() {
     local folder=$1
     command -v Xvfb >/dev/null || { echo "Xvfb is not installed (scripts/install-deps.sh)" >&2; return 1; }
@@ -82,8 +84,8 @@ nv_start_xvfb() {
     Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$folder/display" \
         >"$folder/xvfb.log" 2>&1 &
     nv_xvfb_pid=$!
-    local tries
-    for tries in $(seq 100); do
+    local _
+    for _ in $(seq 100); do
         [ -s "$folder/display" ] && break
         kill -0 "$nv_xvfb_pid" 2>/dev/null || { cat "$folder/xvfb.log" >&2; return 1; }
         sleep 0.1
