@@ -28,7 +28,7 @@ std::string ReadFile(const std::string& path) {
     return content.str();
 }
 
-// Processes a failed scenario left behind would keep the Wine session alive.
+// Processes a failed scenario left behind would keep the wineserver of the run alive.
 void EndLeftoverProcesses(nv::Context& context) {
     for (auto& entry : context.processes) {
         if (WaitForSingleObject(entry.second.handle, 0) == WAIT_TIMEOUT) {
