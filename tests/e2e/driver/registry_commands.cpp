@@ -1,0 +1,239 @@
+// Reading and preparing the registry. Keys are named ROOT\path with the roots
+// HKLM, HKCU, HKCR and HKU; every command works on the 64-bit view unless it
+// is given view=32, because the setup program writes the 64-bit view although
+// it is a 32-bit process.
+#include <windows.h>
+
+#include "context.h"
+#include "text.h"
+
+namespace nv {
+namespace {
+
+struct KeyName {
+    HKEY root;
+    std::string path;
+};
+
+KeyName SplitKey(const std::string& name) {
+    static const std::pair<const char*, HKEY> roots[] = {{"HKLM", HKEY_LOCAL_MACHINE},
+                                                         {"HKCU", HKEY_CURRENT_USER},
+                                                         {"HKCR", HKEY_CLASSES_ROOT},
+                                                         {"HKU", HKEY_USERS}};
+    size_t slash = name.find('\\');
+    std::string root = name.substr(0, slash);
+    for (const auto& entry : roots)
+        if (root == entry.first)
+            return {entry.second, slash == std::string::npos ? "" : name.substr(slash + 1)};
+    throw ScriptError("unknown registry root in " + name);
+}
+
+REGSAM View(const Command& cmd) {
+    std::string view = cmd.Opt("view", "64");
+    if (view == "64") return KEY_WOW64_64KEY;
+    if (view == "32") return KEY_WOW64_32KEY;
+    throw ScriptError("view must be 32 or 64");
+}
+
+// The open key, closed when it goes out of scope.
+class Key {
+  public:
+    Key(const Command& cmd, const std::string& name, REGSAM access, bool create = false) {
+        KeyName key = SplitKey(name);
+        REGSAM sam = access | View(cmd);
+        status_ = create ? RegCreateKeyExA(key.root, key.path.c_str(), 0, nullptr, 0, sam, nullptr,
+                                           &handle_, nullptr)
+                         : RegOpenKeyExA(key.root, key.path.c_str(), 0, sam, &handle_);
+    }
+    ~Key() {
+        if (status_ == ERROR_SUCCESS) RegCloseKey(handle_);
+    }
+    Key(const Key&) = delete;
+    Key& operator=(const Key&) = delete;
+
+    LONG status() const { return status_; }
+    HKEY handle() const { return handle_; }
+
+  private:
+    HKEY handle_ = nullptr;
+    LONG status_ = ERROR_INVALID_HANDLE;
+};
+
+void MustOpen(const Key& key, const std::string& name) {
+    if (key.status() != ERROR_SUCCESS)
+        throw Failure("cannot open " + Quoted(name) + ", error " + std::to_string(key.status()));
+}
+
+struct Value {
+    DWORD type = REG_NONE;
+    std::string data;
+};
+
+bool ReadValue(const Key& key, const std::string& name, Value& value) {
+    DWORD size = 0;
+    if (RegQueryValueExA(key.handle(), name.c_str(), nullptr, &value.type, nullptr, &size) !=
+        ERROR_SUCCESS)
+        return false;
+    value.data.assign(size, '\0');
+    if (RegQueryValueExA(key.handle(), name.c_str(), nullptr, &value.type,
+                         reinterpret_cast<BYTE*>(&value.data[0]), &size) != ERROR_SUCCESS)
+        return false;
+    value.data.resize(size);
+    return true;
+}
+
+bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
+
+// A stored string without the terminating zero the API appends.
+std::string AsText(const Value& value) {
+    std::string text = value.data;
+    while (!text.empty() && text.back() == '\0') text.pop_back();
+    return text;
+}
+
+DWORD AsDword(const Value& value) {
+    DWORD number = 0;
+    memcpy(&number, value.data.data(), value.data.size() < 4 ? value.data.size() : 4);
+    return number;
+}
+
+std::string TypeName(DWORD type) {
+    switch (type) {
+        case REG_SZ:
+            return "sz";
+        case REG_EXPAND_SZ:
+            return "expand_sz";
+        case REG_DWORD:
+            return "dword";
+        case REG_BINARY:
+            return "binary";
+        case REG_MULTI_SZ:
+            return "multi_sz";
+        default:
+            return "type" + std::to_string(type);
+    }
+}
+
+std::string Show(const Value& value) {
+    if (IsText(value.type)) return TypeName(value.type) + ":" + Quoted(AsText(value));
+    if (value.type == REG_DWORD) return "dword:" + std::to_string(AsDword(value));
+    return TypeName(value.type) + " of " + std::to_string(value.data.size()) + " bytes";
+}
+
+// reg_absent KEY [view=32|64]
+void RegAbsent(Context&, const Command& cmd) {
+    cmd.ExpectArgs(1, 1);
+    Key key(cmd, cmd.Arg(0), KEY_READ);
+    if (key.status() == ERROR_SUCCESS) throw Failure(Quoted(cmd.Arg(0)) + " exists");
+    if (key.status() != ERROR_FILE_NOT_FOUND)
+        throw Failure("cannot tell whether " + Quoted(cmd.Arg(0)) + " exists, error " +
+                      std::to_string(key.status()));
+}
+
+// reg_present KEY [view=32|64]
+void RegPresent(Context&, const Command& cmd) {
+    cmd.ExpectArgs(1, 1);
+    MustOpen(Key(cmd, cmd.Arg(0), KEY_READ), cmd.Arg(0));
+}
+
+// reg_value KEY NAME EXPECTED [type=sz|expand_sz|dword] [view=32|64]
+void RegValue(Context&, const Command& cmd) {
+    cmd.ExpectArgs(3, 3);
+    std::string type = cmd.Opt("type", "sz");
+    Key key(cmd, cmd.Arg(0), KEY_READ);
+    MustOpen(key, cmd.Arg(0));
+    Value value;
+    if (!ReadValue(key, cmd.Arg(1), value)) throw Failure("no value " + Quoted(cmd.Arg(1)));
+    Log("value " + Quoted(cmd.Arg(1)) + " = " + Show(value));
+    if (TypeName(value.type) != type) throw Failure("the value is not of type " + type);
+    bool same = value.type == REG_DWORD ? AsDword(value) == DWORD(ParseInteger(cmd.Arg(2)))
+                                        : AsText(value) == cmd.Arg(2);
+    if (!same) throw Failure("expected " + Quoted(cmd.Arg(2)));
+}
+
+// reg_no_value KEY NAME [view=32|64]: the key exists, the value does not
+void RegNoValue(Context&, const Command& cmd) {
+    cmd.ExpectArgs(2, 2);
+    Key key(cmd, cmd.Arg(0), KEY_READ);
+    MustOpen(key, cmd.Arg(0));
+    Value value;
+    if (ReadValue(key, cmd.Arg(1), value))
+        throw Failure("value " + Quoted(cmd.Arg(1)) + " exists: " + Show(value));
+}
+
+// reg_values KEY [count=N] [view=32|64]: lists the values, optionally checks their number
+void RegValues(Context&, const Command& cmd) {
+    cmd.ExpectArgs(1, 1);
+    long long expected = cmd.IntOpt("count", -1);
+    Key key(cmd, cmd.Arg(0), KEY_READ);
+    MustOpen(key, cmd.Arg(0));
+    long long count = 0;
+    for (DWORD i = 0;; ++i) {
+        char name[16384];
+        DWORD nameSize = sizeof name;
+        if (RegEnumValueA(key.handle(), i, name, &nameSize, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+            break;
+        Value value;
+        ReadValue(key, name, value);
+        Log("  " + Quoted(name) + " = " + Show(value));
+        ++count;
+    }
+    if (expected >= 0 && count != expected)
+        throw Failure(std::to_string(count) + " values, expected " + std::to_string(expected));
+}
+
+// reg_set KEY NAME VALUE [type=sz|expand_sz|dword] [view=32|64]: creates the key when missing
+void RegSet(Context&, const Command& cmd) {
+    cmd.ExpectArgs(3, 3);
+    std::string type = cmd.Opt("type", "sz");
+    Key key(cmd, cmd.Arg(0), KEY_WRITE, true);
+    MustOpen(key, cmd.Arg(0));
+    LONG status;
+    if (type == "dword") {
+        DWORD number = DWORD(ParseInteger(cmd.Arg(2)));
+        status = RegSetValueExA(key.handle(), cmd.Arg(1).c_str(), 0, REG_DWORD,
+                                reinterpret_cast<const BYTE*>(&number), sizeof number);
+    } else if (type == "sz" || type == "expand_sz") {
+        const std::string& text = cmd.Arg(2);
+        status = RegSetValueExA(
+            key.handle(), cmd.Arg(1).c_str(), 0, type == "sz" ? REG_SZ : REG_EXPAND_SZ,
+            reinterpret_cast<const BYTE*>(text.c_str()), DWORD(text.size() + 1));
+    } else {
+        throw ScriptError("type must be sz, expand_sz or dword");
+    }
+    if (status != ERROR_SUCCESS) throw Failure("cannot write, error " + std::to_string(status));
+}
+
+// reg_delete KEY [view=32|64]: the key with its subkeys; a missing key is no error
+void RegDelete(Context&, const Command& cmd) {
+    cmd.ExpectArgs(1, 1);
+    KeyName name = SplitKey(cmd.Arg(0));
+    size_t slash = name.path.rfind('\\');
+    std::string parentPath = slash == std::string::npos ? "" : name.path.substr(0, slash);
+    std::string leaf = slash == std::string::npos ? name.path : name.path.substr(slash + 1);
+    HKEY parent = nullptr;
+    LONG status =
+        RegOpenKeyExA(name.root, parentPath.c_str(), 0, KEY_ALL_ACCESS | View(cmd), &parent);
+    if (status == ERROR_FILE_NOT_FOUND) return;
+    if (status != ERROR_SUCCESS)
+        throw Failure("cannot open the parent, error " + std::to_string(status));
+    status = RegDeleteTreeA(parent, leaf.c_str());
+    RegCloseKey(parent);
+    if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND)
+        throw Failure("cannot delete, error " + std::to_string(status));
+}
+
+}  // namespace
+
+void AddRegistryCommands(CommandTable& table) {
+    table["reg_absent"] = {RegAbsent, "KEY [view=32|64]"};
+    table["reg_present"] = {RegPresent, "KEY [view=32|64]"};
+    table["reg_value"] = {RegValue, "KEY NAME EXPECTED [type=sz|expand_sz|dword] [view=32|64]"};
+    table["reg_no_value"] = {RegNoValue, "KEY NAME [view=32|64]"};
+    table["reg_values"] = {RegValues, "KEY [count=N] [view=32|64]"};
+    table["reg_set"] = {RegSet, "KEY NAME VALUE [type=sz|expand_sz|dword] [view=32|64]"};
+    table["reg_delete"] = {RegDelete, "KEY [view=32|64]"};
+}
+
+}  // namespace nv
