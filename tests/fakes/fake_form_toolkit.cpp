@@ -162,7 +162,10 @@ std::string WidgetText(WidgetHandle widget) {
 }
 
 void SetWidgetEnabled(WidgetHandle widget, bool enabled) {
-    if (fake::FakeWidget* w = Live(widget)) w->enabled = enabled;
+    fake::FakeWidget* w = Live(widget);
+    if (w == nullptr) return;
+    w->enabled = enabled;
+    fake::FormToolkit().enabledChanges.emplace_back(widget, enabled);
 }
 
 void SetWidgetVisible(WidgetHandle widget, bool visible) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/form_toolkit.h"
@@ -48,6 +49,8 @@ class FakeFormToolkit {
     platform::WidgetHandle focused = platform::kNoWidget;
     // Every form shown or hidden, in order: "show 1", "hide 1".
     std::vector<std::string> formJournal;
+    // Every change of a control's enabled state, in order.
+    std::vector<std::pair<platform::WidgetHandle, bool>> enabledChanges;
 
     // What the user does while a form loop runs (run once, then forgotten).
     std::function<void()> userActions;
