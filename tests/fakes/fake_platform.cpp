@@ -7,6 +7,7 @@ namespace fake {
 void ResetAll() {
     Clock().Reset();
     Files().Reset();
+    FormToolkit().Reset();
     MessageBoxes().Reset();
     Payload().Reset();
     Processes().Reset();

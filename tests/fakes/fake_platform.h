@@ -6,6 +6,7 @@
 
 #include "fake_clock.h"
 #include "fake_files.h"
+#include "fake_form_toolkit.h"
 #include "fake_message_box.h"
 #include "fake_payload.h"
 #include "fake_processes.h"

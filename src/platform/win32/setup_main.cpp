@@ -2,5 +2,9 @@
 #include <windows.h>
 
 #include "control/main_sequence.h"
+#include "dll_search.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return RunSetup(); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    platform::win32::RestrictDllSearchPath();
+    return RunSetup();
+}

@@ -1,0 +1,210 @@
+#include <windows.h>
+
+#include <algorithm>
+
+#include "folder_path.h"
+#include "platform/files.h"
+
+namespace platform {
+
+namespace {
+
+// Large writes go out in pieces so that no single WriteFile call has to map
+// the caller's whole buffer at once.
+constexpr std::size_t kWriteChunk = 1u << 20;
+
+ErrorCode LastError() { return static_cast<ErrorCode>(::GetLastError()); }
+
+DWORD Attributes(const std::string& path) { return ::GetFileAttributesA(path.c_str()); }
+
+class FileHandle {
+  public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() {
+        if (valid()) ::CloseHandle(handle_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+
+    // Closes now and reports what the close said (a network file may fail
+    // only when its last data is flushed).
+    ErrorCode Close() {
+        HANDLE h = handle_;
+        handle_ = INVALID_HANDLE_VALUE;
+        return ::CloseHandle(h) ? kSuccess : LastError();
+    }
+
+  private:
+    HANDLE handle_;
+};
+
+HANDLE OpenForReading(const std::string& path, DWORD share) {
+    return ::CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+ErrorCode ReadUpTo(HANDLE file, std::size_t count, std::string* bytes) {
+    std::string data(count, '\0');
+    std::size_t done = 0;
+    while (done < count) {
+        DWORD piece = static_cast<DWORD>(std::min(count - done, kWriteChunk));
+        DWORD read = 0;
+        if (!::ReadFile(file, &data[done], piece, &read, nullptr)) return LastError();
+        if (read == 0) break;  // end of the file
+        done += read;
+    }
+    data.resize(done);
+    bytes->swap(data);
+    return kSuccess;
+}
+
+}  // namespace
+
+bool FileExists(const std::string& path) {
+    DWORD a = Attributes(path);
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool FolderExists(const std::string& path) {
+    DWORD a = Attributes(path);
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+ErrorCode CreateFolder(const std::string& path) {
+    return ::CreateDirectoryA(path.c_str(), nullptr) ? kSuccess : LastError();
+}
+
+ErrorCode CreateFolderTree(const std::string& path) {
+    const std::string target = win32::WithoutTrailingSeparators(path);
+    if (target.empty()) return kErrorPathNotFound;
+    // Created level by level rather than by the shell's own routine, which
+    // can create a long path cut short and still report success.
+    ErrorCode last = kSuccess;
+    for (const std::string& level : win32::FolderLevels(target)) {
+        if (FolderExists(level)) {
+            last = kSuccess;
+            continue;
+        }
+        last = CreateFolder(level);
+        if (last != kSuccess && last != kErrorAlreadyExists) return last;
+    }
+    if (FolderExists(target)) return kSuccess;
+    return last != kSuccess ? last : kErrorPathNotFound;
+}
+
+ErrorCode DeleteFileAt(const std::string& path) {
+    if (!::DeleteFileA(path.c_str())) return LastError();
+    // A file that another process holds open for deletion, or one the file
+    // system refuses to drop, can be reported deleted and still be there.
+    if (Attributes(path) != INVALID_FILE_ATTRIBUTES) return kErrorAccessDenied;
+    return kSuccess;
+}
+
+ErrorCode MoveFileReplacing(const std::string& from, const std::string& to) {
+    return ::MoveFileExA(from.c_str(), to.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? kSuccess
+               : LastError();
+}
+
+ErrorCode WriteWholeFile(const std::string& path, const void* data, std::size_t size,
+                         CreateMode mode) {
+    FileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  mode == CreateMode::CreateNew ? CREATE_NEW : CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return LastError();
+    const char* next = static_cast<const char*>(data);
+    std::size_t left = size;
+    while (left > 0) {
+        DWORD piece = static_cast<DWORD>(std::min(left, kWriteChunk));
+        DWORD written = 0;
+        if (!::WriteFile(file.get(), next, piece, &written, nullptr)) return LastError();
+        if (written != piece) return kErrorDiskFull;  // a short write means no room
+        next += written;
+        left -= written;
+    }
+    return file.Close();
+}
+
+ErrorCode ReadFileRange(const std::string& path, std::uint64_t offset, std::size_t count,
+                        ShareMode share, std::string* bytes) {
+    FileHandle file(OpenForReading(path, share == ShareMode::Exclusive ? 0 : FILE_SHARE_READ));
+    if (!file.valid()) return LastError();
+    LARGE_INTEGER position;
+    position.QuadPart = static_cast<LONGLONG>(offset);
+    if (!::SetFilePointerEx(file.get(), position, nullptr, FILE_BEGIN)) return LastError();
+    return ReadUpTo(file.get(), count, bytes);
+}
+
+ErrorCode ReadWholeFile(const std::string& path, std::string* bytes) {
+    FileHandle file(OpenForReading(path, FILE_SHARE_READ));
+    if (!file.valid()) return LastError();
+    LARGE_INTEGER size;
+    if (!::GetFileSizeEx(file.get(), &size)) return LastError();
+    if (static_cast<std::uint64_t>(size.QuadPart) > SIZE_MAX / 2) return kErrorNotEnoughMemory;
+    return ReadUpTo(file.get(), static_cast<std::size_t>(size.QuadPart), bytes);
+}
+
+ErrorCode FileSize(const std::string& path, std::uint64_t* size) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return LastError();
+    *size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return kSuccess;
+}
+
+ErrorCode ListFolder(const std::string& folder, std::vector<FolderEntry>* entries) {
+    entries->clear();
+    std::string pattern = folder;
+    if (!pattern.empty() && pattern.back() != '\\') pattern += '\\';
+    pattern += '*';
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        ErrorCode e = LastError();
+        // An empty drive root has not even "." and "..".
+        return e == kErrorFileNotFound && FolderExists(folder) ? kSuccess : e;
+    }
+    ErrorCode result = kSuccess;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        FolderEntry entry;
+        entry.name = name;
+        entry.size = (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+        entry.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        entries->push_back(entry);
+    } while (::FindNextFileA(search, &found));
+    ErrorCode end = LastError();
+    if (end != ERROR_NO_MORE_FILES) result = end;
+    ::FindClose(search);
+    return result;
+}
+
+ErrorCode FreeDiskSpace(const std::string& path, std::uint64_t* bytes) {
+    // The folder to be installed to usually does not exist yet: ask about the
+    // nearest folder above it that does.
+    std::string existing = win32::WithoutTrailingSeparators(path);
+    while (!existing.empty() && !FolderExists(existing)) {
+        existing = win32::ParentFolder(existing);
+    }
+    // Only a relative path may fall back on the current drive; a missing
+    // drive or share has no free space to report.
+    if (existing.empty() && win32::RootLength(path) > 0) return kErrorPathNotFound;
+    if (!existing.empty() && existing.back() != '\\') existing += '\\';
+    ULARGE_INTEGER freeToCaller;
+    if (!::GetDiskFreeSpaceExA(existing.empty() ? nullptr : existing.c_str(), &freeToCaller,
+                               nullptr, nullptr)) {
+        return LastError();
+    }
+    *bytes = freeToCaller.QuadPart;
+    return kSuccess;
+}
+
+ErrorCode SetWorkingFolder(const std::string& path) {
+    return ::SetCurrentDirectoryA(path.c_str()) ? kSuccess : LastError();
+}
+
+}  // namespace platform

@@ -1,0 +1,163 @@
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/registry.h"
+#include "system_library.h"
+
+namespace platform {
+
+namespace {
+
+HKEY RootHandle(RegRoot root) {
+    return root == RegRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+}
+
+HKEY Handle(RegKey key) { return reinterpret_cast<HKEY>(key); }
+
+std::string WithoutTrailingBackslashes(std::string path) {
+    while (!path.empty() && path.back() == '\\') path.pop_back();
+    return path;
+}
+
+RegValueType TypeOf(DWORD type) {
+    switch (type) {
+        case REG_SZ:
+            return RegValueType::String;
+        case REG_EXPAND_SZ:
+            return RegValueType::ExpandString;
+        case REG_DWORD:
+            return RegValueType::Dword;
+        default:
+            return RegValueType::Other;
+    }
+}
+
+// Both appeared after Windows XP (32-bit); without them a tree is deleted key
+// by key, and a 32-bit system has only the one view anyway.
+using DeleteTreeFunction = LONG(WINAPI*)(HKEY, LPCSTR);
+using DeleteKeyExFunction = LONG(WINAPI*)(HKEY, LPCSTR, REGSAM, DWORD);
+
+LONG DeleteOneKey(HKEY parent, const std::string& subkey, REGSAM view) {
+    static const auto deleteKeyEx =
+        win32::SystemProc<DeleteKeyExFunction>("advapi32.dll", "RegDeleteKeyExA");
+    if (deleteKeyEx != nullptr) return deleteKeyEx(parent, subkey.c_str(), view, 0);
+    return ::RegDeleteKeyA(parent, subkey.c_str());
+}
+
+LONG DeleteChildrenKeyByKey(HKEY key, REGSAM view);
+
+LONG DeleteKeyAndChildren(HKEY parent, const std::string& subkey, REGSAM view) {
+    HKEY key = nullptr;
+    LONG e = ::RegOpenKeyExA(
+        parent, subkey.c_str(), 0,
+        KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE | KEY_SET_VALUE | DELETE | view, &key);
+    if (e != ERROR_SUCCESS) return e;
+    static const auto deleteTree =
+        win32::SystemProc<DeleteTreeFunction>("advapi32.dll", "RegDeleteTreeA");
+    // With no subkey name the system function empties the key but keeps it.
+    e = deleteTree != nullptr ? deleteTree(key, nullptr) : DeleteChildrenKeyByKey(key, view);
+    ::RegCloseKey(key);
+    if (e != ERROR_SUCCESS) return e;
+    return DeleteOneKey(parent, subkey, view);
+}
+
+LONG DeleteChildrenKeyByKey(HKEY key, REGSAM view) {
+    // Always take the first remaining child: the enumeration index shifts as
+    // children disappear.
+    for (;;) {
+        char name[256];  // key names are at most 255 characters
+        DWORD length = sizeof(name);
+        LONG e = ::RegEnumKeyExA(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (e == ERROR_NO_MORE_ITEMS) return ERROR_SUCCESS;
+        if (e != ERROR_SUCCESS) return e;
+        e = DeleteKeyAndChildren(key, std::string(name, length), view);
+        if (e != ERROR_SUCCESS) return e;
+    }
+}
+
+}  // namespace
+
+ErrorCode RegOpen(RegRoot root, const std::string& path, std::uint32_t access, bool create,
+                  RegKey* key) {
+    *key = kNoKey;
+    const std::string subkey = WithoutTrailingBackslashes(path);
+    HKEY handle = nullptr;
+    LONG e = create ? ::RegCreateKeyExA(RootHandle(root), subkey.c_str(), 0, nullptr,
+                                        REG_OPTION_NON_VOLATILE, access, nullptr, &handle, nullptr)
+                    : ::RegOpenKeyExA(RootHandle(root), subkey.c_str(), 0, access, &handle);
+    if (e != ERROR_SUCCESS) return static_cast<ErrorCode>(e);
+    *key = reinterpret_cast<RegKey>(handle);
+    return kSuccess;
+}
+
+ErrorCode RegQueryValueType(RegKey key, const std::string& name, RegValueType* type) {
+    DWORD rawType = REG_NONE;
+    LONG e = ::RegQueryValueExA(Handle(key), name.c_str(), nullptr, &rawType, nullptr, nullptr);
+    if (e != ERROR_SUCCESS) return static_cast<ErrorCode>(e);
+    *type = TypeOf(rawType);
+    return kSuccess;
+}
+
+ErrorCode RegReadString(RegKey key, const std::string& name, std::string* value,
+                        RegValueType* type) {
+    std::vector<BYTE> buffer(256);
+    DWORD rawType = REG_NONE;
+    for (;;) {
+        // One spare byte keeps a value stored without its NUL terminated here.
+        DWORD size = static_cast<DWORD>(buffer.size() - 1);
+        LONG e =
+            ::RegQueryValueExA(Handle(key), name.c_str(), nullptr, &rawType, buffer.data(), &size);
+        if (e == ERROR_MORE_DATA) {
+            buffer.resize(size + 1);  // the value may grow again before the next try
+            continue;
+        }
+        if (e != ERROR_SUCCESS) return static_cast<ErrorCode>(e);
+        if (rawType != REG_SZ && rawType != REG_EXPAND_SZ) return kErrorInvalidData;
+        buffer[size] = 0;
+        // The text ends at its first NUL, as every reader of the value sees it.
+        *value = reinterpret_cast<const char*>(buffer.data());
+        if (type != nullptr) *type = TypeOf(rawType);
+        return kSuccess;
+    }
+}
+
+ErrorCode RegReadDword(RegKey key, const std::string& name, std::uint32_t* value) {
+    DWORD rawType = REG_NONE;
+    DWORD data = 0;
+    DWORD size = sizeof(data);
+    LONG e = ::RegQueryValueExA(Handle(key), name.c_str(), nullptr, &rawType,
+                                reinterpret_cast<BYTE*>(&data), &size);
+    if (e == ERROR_MORE_DATA) return kErrorInvalidData;  // larger than any REG_DWORD
+    if (e != ERROR_SUCCESS) return static_cast<ErrorCode>(e);
+    if (rawType != REG_DWORD || size != sizeof(data)) return kErrorInvalidData;
+    *value = data;
+    return kSuccess;
+}
+
+ErrorCode RegWriteString(RegKey key, const std::string& name, const std::string& value) {
+    return static_cast<ErrorCode>(::RegSetValueExA(Handle(key), name.c_str(), 0, REG_SZ,
+                                                   reinterpret_cast<const BYTE*>(value.c_str()),
+                                                   static_cast<DWORD>(value.size() + 1)));
+}
+
+ErrorCode RegWriteDword(RegKey key, const std::string& name, std::uint32_t value) {
+    DWORD data = value;
+    return static_cast<ErrorCode>(::RegSetValueExA(Handle(key), name.c_str(), 0, REG_DWORD,
+                                                   reinterpret_cast<const BYTE*>(&data),
+                                                   sizeof(data)));
+}
+
+ErrorCode RegDeleteTree(RegRoot root, const std::string& path, std::uint32_t access) {
+    const std::string subkey = WithoutTrailingBackslashes(path);
+    // An empty path would name the root itself and empty it of everything.
+    if (subkey.empty()) return ERROR_INVALID_PARAMETER;
+    const REGSAM view = access & (KEY_WOW64_64KEY | KEY_WOW64_32KEY);
+    return static_cast<ErrorCode>(DeleteKeyAndChildren(RootHandle(root), subkey, view));
+}
+
+void RegClose(RegKey key) {
+    if (key != kNoKey) ::RegCloseKey(Handle(key));
+}
+
+}  // namespace platform

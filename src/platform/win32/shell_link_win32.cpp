@@ -1,0 +1,82 @@
+#include <windows.h>
+
+#include <objbase.h>
+#include <shlobj.h>
+
+#include "ansi_to_wide.h"
+#include "com_ref.h"
+#include "platform/shell.h"
+
+namespace platform {
+
+namespace {
+
+using win32::ComRef;
+
+bool CreateLinkObject(ComRef<IShellLinkA>* link) {
+    return SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                        IID_IShellLinkA, link->out()));
+}
+
+bool LinkFileOf(IShellLinkA* link, ComRef<IPersistFile>* file) {
+    return SUCCEEDED(link->QueryInterface(IID_IPersistFile, file->out()));
+}
+
+// The shortcut's texts are read into buffers of these sizes, the largest the
+// shell keeps for them.
+constexpr int kPathChars = MAX_PATH;
+constexpr int kInfoChars = INFOTIPSIZE;
+
+}  // namespace
+
+bool SaveShellLink(const ShellLinkSpec& spec) {
+    const std::wstring fileName = win32::AnsiToWide(spec.linkFile);
+    if (fileName.empty()) return false;
+    ComRef<IShellLinkA> link;
+    if (!CreateLinkObject(&link)) return false;
+    if (FAILED(link->SetPath(spec.target.c_str())) ||
+        FAILED(link->SetWorkingDirectory(spec.workingFolder.c_str())) ||
+        FAILED(link->SetDescription(spec.description.c_str())) ||
+        FAILED(link->SetArguments(spec.arguments.c_str())) ||
+        FAILED(link->SetShowCmd(spec.showCommand)) ||
+        FAILED(link->SetIconLocation(spec.iconPath.c_str(), spec.iconIndex))) {
+        return false;
+    }
+    ComRef<IPersistFile> file;
+    if (!LinkFileOf(link.get(), &file)) return false;
+    return SUCCEEDED(file->Save(fileName.c_str(), TRUE));
+}
+
+bool LoadShellLink(const std::string& linkFile, ShellLinkSpec* spec) {
+    const std::wstring fileName = win32::AnsiToWide(linkFile);
+    if (fileName.empty()) return false;
+    ComRef<IShellLinkA> link;
+    if (!CreateLinkObject(&link)) return false;
+    ComRef<IPersistFile> file;
+    if (!LinkFileOf(link.get(), &file) || FAILED(file->Load(fileName.c_str(), STGM_READ))) {
+        return false;
+    }
+    ShellLinkSpec read;
+    read.linkFile = linkFile;
+    char path[kPathChars] = {};
+    char info[kInfoChars] = {};
+    // S_FALSE (no target) still leaves an empty, terminated buffer.
+    if (FAILED(link->GetPath(path, kPathChars, nullptr, SLGP_RAWPATH))) return false;
+    read.target = path;
+    path[0] = '\0';
+    if (FAILED(link->GetWorkingDirectory(path, kPathChars))) return false;
+    read.workingFolder = path;
+    if (FAILED(link->GetDescription(info, kInfoChars))) return false;
+    read.description = info;
+    info[0] = '\0';
+    if (FAILED(link->GetArguments(info, kInfoChars))) return false;
+    read.arguments = info;
+    if (FAILED(link->GetShowCmd(&read.showCommand))) return false;
+    path[0] = '\0';
+    if (FAILED(link->GetIconLocation(path, kPathChars, &read.iconIndex))) return false;
+    read.iconPath = path;
+    *spec = read;
+    return true;
+}
+
+}  // namespace platform
