@@ -10,9 +10,10 @@
 
 namespace {
 
-void PlanProductFiles(const std::string& programFolder, UninstallPlan* plan) {
+void PlanProductFiles(const std::string& fileList, const std::string& programFolder,
+                      UninstallPlan* plan) {
     bool languageFiles = false;
-    for (const std::string& entry : FileListEntries(ProductFileList(State().ProductName))) {
+    for (const std::string& entry : FileListEntries(fileList)) {
         languageFiles = languageFiles || IsLanguageEntry(entry);
         const std::string path = InstalledPathOf(entry, programFolder);
         if (!path.empty() && platform::FileExists(path)) plan->files.push_back(path);
@@ -86,9 +87,9 @@ std::string In32BitRegistryNode(const std::string& keyPath) {
     return keyPath.substr(0, slash + 1) + "WOW6432Node\\" + keyPath.substr(slash + 1);
 }
 
-UninstallPlan PlanUninstall(const std::string& programFolder) {
+UninstallPlan PlanUninstall(const std::string& fileList, const std::string& programFolder) {
     UninstallPlan plan;
-    PlanProductFiles(programFolder, &plan);
+    PlanProductFiles(fileList, programFolder, &plan);
     PlanStartMenu(&plan);
     PlanDesktopShortcut(programFolder, &plan);
     plan.foldersWhenEmpty.push_back(programFolder);

@@ -17,12 +17,13 @@ struct UninstallPlan {
     std::vector<std::string> registryKeys;
 };
 
-// The plan for the installation in `programFolder` (ending with "\"). Needs
+// The plan for the installation of `fileList` (";"-terminated entries, as the
+// setup installs them) in `programFolder` (ending with "\"). Needs
 // the product identity, the folders of ReadSystemFolders and the registry
 // object. The desktop shortcut counts only when it leads to this
 // installation's program; an uninstall entry only when it names this folder
 // (or no folder at all): another installation's stay untouched.
-UninstallPlan PlanUninstall(const std::string& programFolder);
+UninstallPlan PlanUninstall(const std::string& fileList, const std::string& programFolder);
 
 // The uninstall key path with "WOW6432Node\" after its first backslash: where
 // a 32-bit view registration of the product lies.

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "control/installer_state.h"
+#include "control/product_file_list.h"
 #include "control/product_identity.h"
 #include "host/common_unit.h"
 #include "host/system_folders.h"
@@ -40,7 +41,8 @@ bool PrepareEnvironment() {
 void RemoveProduct(const std::string& programFolder, const std::string& runningProgram) {
     State().ProgramFolder = programFolder;
     StopRunningProduct();
-    const UninstallOutcome outcome = ExecutePlan(PlanUninstall(programFolder), runningProgram);
+    const UninstallPlan plan = PlanUninstall(ProductFileList(State().ProductName), programFolder);
+    const UninstallOutcome outcome = ExecutePlan(plan, runningProgram);
     ReportOutcome(outcome, programFolder);
 }
 
