@@ -13,6 +13,7 @@ void ResetAll() {
     Processes().Reset();
     ProgressWindow().Reset();
     Registry().Reset();
+    SelfRemoval().Reset();
     Shell().Reset();
     SystemInfo().Reset();
 }

@@ -12,6 +12,7 @@
 #include "fake_processes.h"
 #include "fake_progress_window.h"
 #include "fake_registry.h"
+#include "fake_self_removal.h"
 #include "fake_shell.h"
 #include "fake_system_info.h"
 

@@ -1,0 +1,15 @@
+// The product's files: the list the setup installs and the uninstaller
+// removes, so that both agree on every name.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The 29 payload files, each followed by ";", in the order they are
+// installed: the product (`productName` + ".exe"), its uninstaller, the 26
+// data files and the rich-edit library.
+std::string ProductFileList(const std::string& productName);
+
+// The entries of a ";"-terminated list, in order. Text after the last ";"
+// is not an entry; empty entries are skipped.
+std::vector<std::string> FileListEntries(const std::string& fileList);

@@ -1,0 +1,30 @@
+// What the uninstaller will take away, decided before anything is touched:
+// only what the setup made and what is there now.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct UninstallPlan {
+    // Installed files of the product's list that exist, in the list's order.
+    std::vector<std::string> files;
+    // The setup's shortcuts that exist: Start menu in both languages, desktop.
+    std::vector<std::string> shortcuts;
+    // Removed only when nothing is left in them, innermost first; a file of
+    // the user's keeps its folder.
+    std::vector<std::string> foldersWhenEmpty;
+    // Keys under HKEY_LOCAL_MACHINE, opened through the registry object.
+    std::vector<std::string> registryKeys;
+};
+
+// The plan for the installation of `fileList` (";"-terminated entries, as the
+// setup installs them) in `programFolder` (ending with "\"). Needs
+// the product identity, the folders of ReadSystemFolders and the registry
+// object. The desktop shortcut counts only when it leads to this
+// installation's program; an uninstall entry only when it names this folder
+// (or no folder at all): another installation's stay untouched.
+UninstallPlan PlanUninstall(const std::string& fileList, const std::string& programFolder);
+
+// The uninstall key path with "WOW6432Node\" after its first backslash: where
+// a 32-bit view registration of the product lies.
+std::string In32BitRegistryNode(const std::string& keyPath);

@@ -1,0 +1,114 @@
+#include "uninstall/uninstall_plan.h"
+
+#include "control/product_file_list.h"
+#include "control/product_identity.h"
+#include "host/common_unit.h"
+#include "host/system_folders.h"
+#include "host/windows_version.h"
+#include "uninstall/plan_execution.h"
+#include "uninstall/uninstall_messages.h"
+#include "uninstall_fixture.h"
+
+namespace {
+
+const std::string kFolder = fake::kInstalledFolder;
+
+}  // namespace
+
+// The plan and its execution on their own, with the environment read as the
+// uninstaller reads it.
+class UninstallPlanTest : public UninstallTest {
+  protected:
+    void SetUp() override {
+        UninstallTest::SetUp();
+        StartCommonUnit();
+        WriteProductIdentity();
+        ASSERT_TRUE(ReadSystemFolders());
+    }
+    void TearDown() override { ShutdownCommonUnit(); }
+};
+
+TEST_F(UninstallPlanTest, PlansOnlyWhatIsThereInTheOrderOfRemoval) {
+    const UninstallPlan plan = PlanUninstall("Norvelik.exe;gone.cok;nvf.cok;", kFolder);
+    EXPECT_EQ(plan.files,
+              (std::vector<std::string>{kFolder + "Norvelik.exe", kFolder + "nvf.cok"}));
+    EXPECT_EQ(plan.shortcuts,
+              (std::vector<std::string>{
+                  std::string(fake::kCommonStartMenu) + "Норвелик.lnk",
+                  std::string(fake::kCommonStartMenu) + "Удаление программы.lnk",
+                  std::string(fake::kCommonStartMenu) + "Интернет-сайт программы.url",
+                  std::string(fake::kUserStartMenu) + "Норвелик.lnk",
+                  std::string(fake::kUserStartMenu) + "Uninstall the program.lnk",
+                  std::string(fake::kUserStartMenu) + "Program's website.url",
+                  fake::kDesktopShortcut,
+              }));
+    // The folders of the shortcuts before the program folder, which holds none of them.
+    EXPECT_EQ(plan.foldersWhenEmpty,
+              (std::vector<std::string>{fake::kCommonStartMenu, fake::kUserStartMenu, kFolder}));
+    EXPECT_EQ(plan.registryKeys,
+              (std::vector<std::string>{
+                  "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Norvelik",
+                  "Software\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Norvelik",
+              }));
+    EXPECT_EQ(fake::Registry().openKeys(), 0) << "every key opened is closed again";
+}
+
+TEST_F(UninstallPlanTest, LanguageFilesGoFromTheLanguageFolderWhichGoesWhenEmpty) {
+    fake::Files().AddFile(kFolder + "language\\rus.lng", "ru");
+    fake::Files().AddFile(kFolder + "language\\!codes.lng", "codes");
+    fake::Files().AddFile(kFolder + "language\\codes.lng", "not the setup's name");
+    const UninstallPlan plan = PlanUninstall("Norvelik.exe;rus.lng;codes.lng;", kFolder);
+    EXPECT_EQ(plan.files,
+              (std::vector<std::string>{kFolder + "Norvelik.exe", kFolder + "language\\rus.lng",
+                                        kFolder + "language\\!codes.lng"}));
+    EXPECT_EQ(plan.foldersWhenEmpty.front(), kFolder + "language\\");
+
+    const UninstallOutcome outcome = ExecutePlan(plan, "");
+    EXPECT_EQ(fake::FilesIn(kFolder + "language\\"), std::vector<std::string>{"codes.lng"});
+    EXPECT_EQ(outcome.foldersKept, (std::vector<std::string>{kFolder + "language\\", kFolder}));
+    EXPECT_TRUE(outcome.Complete());
+}
+
+TEST_F(UninstallPlanTest, ListWithoutLanguageFilesLeavesALanguageFolderAlone) {
+    fake::Files().AddFolder(kFolder + "language");
+    const UninstallPlan plan = PlanUninstall("Norvelik.exe;", kFolder);
+    for (const std::string& folder : plan.foldersWhenEmpty) {
+        EXPECT_NE(folder, kFolder + "language\\");
+    }
+}
+
+TEST_F(UninstallPlanTest, ARefusedUninstallEntryIsReportedAndTheRestStillGoes) {
+    UninstallPlan plan = PlanUninstall(ProductFileList("Norvelik"), kFolder);
+    fake::Registry().hklmReadOnly = true;
+    const UninstallOutcome outcome = ExecutePlan(plan, "");
+
+    EXPECT_EQ(outcome.registryKeysLeft, plan.registryKeys);
+    EXPECT_FALSE(fake::Files().HasFile(kFolder + "Norvelik.exe"));
+    EXPECT_FALSE(outcome.Complete());
+    const OutcomeText text = DescribeOutcome(outcome, kFolder);
+    EXPECT_TRUE(text.warning);
+    EXPECT_EQ(text.russian,
+              "Программа \"Норвелик\" удалена с Вашего компьютера.\r\n\r\n"
+              "Не удаётся удалить запись программы из списка установленных программ.");
+    EXPECT_EQ(text.english,
+              "\"Норвелик\" has been removed from your computer.\r\n\r\n"
+              "The program's entry in the list of installed programs could not be removed.");
+}
+
+TEST_F(UninstallPlanTest, OnA32BitWindowsTheOneEntryIsThePlainKey) {
+    ShutdownCommonUnit();
+    fake::Registry().Reset();
+    fake::Registry().wow64Process = false;
+    fake::SystemInfo().architecture = 0;  // x86
+    ResetIsWin64();
+    fake::Registry().SetString(
+        "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Norvelik",
+        "UninstallString", kFolder + "uninstall.exe");
+    StartCommonUnit();
+    WriteProductIdentity();
+    ASSERT_TRUE(ReadSystemFolders());
+
+    const UninstallOutcome outcome = ExecutePlan(PlanUninstall("", kFolder), "");
+    EXPECT_TRUE(outcome.registryKeysLeft.empty());
+    EXPECT_FALSE(fake::Registry().KeyExists(fake::kNativeEntry));
+}

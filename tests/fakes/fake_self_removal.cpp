@@ -1,0 +1,53 @@
+#include "fake_self_removal.h"
+
+#include "fake_files.h"
+#include "platform/self_removal.h"
+
+namespace fake {
+
+FakeSelfRemoval& SelfRemoval() {
+    static FakeSelfRemoval selfRemoval;
+    return selfRemoval;
+}
+
+}  // namespace fake
+
+namespace platform {
+
+std::string OwnExecutablePath() { return fake::SelfRemoval().ownPath; }
+
+std::string TemporaryFolder() { return fake::SelfRemoval().temporaryFolder; }
+
+std::uint32_t CurrentProcessId() { return fake::SelfRemoval().processId; }
+
+ErrorCode CopyFileTo(const std::string& from, const std::string& to) {
+    fake::FakeFiles& files = fake::Files();
+    files.journal.push_back("copy " + from + " -> " + to);
+    if (!files.FileExistsAt(from)) return kErrorFileNotFound;
+    const std::string bytes = files.Bytes(from);
+    return files.Write(to, bytes.data(), bytes.size(), CreateMode::CreateNew);
+}
+
+ErrorCode StartProcess(const std::string& executable, const std::string& arguments,
+                       const std::string& workingFolder) {
+    fake::FakeSelfRemoval& self = fake::SelfRemoval();
+    if (self.startError != kSuccess) return self.startError;
+    if (!fake::Files().FileExistsAt(executable)) return kErrorFileNotFound;
+    self.started.push_back({executable, arguments, workingFolder});
+    return kSuccess;
+}
+
+bool WaitForProcessExit(std::uint32_t processId, std::uint32_t timeoutMs) {
+    fake::FakeSelfRemoval& self = fake::SelfRemoval();
+    self.waits.emplace_back(processId, timeoutMs);
+    return self.processEnds;
+}
+
+ErrorCode RemoveEmptyFolder(const std::string& path) { return fake::Files().RemoveFolder(path); }
+
+ErrorCode DeleteAfterReboot(const std::string& path) {
+    fake::SelfRemoval().deleteAfterReboot.push_back(path);
+    return kSuccess;
+}
+
+}  // namespace platform
