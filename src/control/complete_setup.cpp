@@ -4,6 +4,7 @@
 #include <string>
 
 #include "control/installer_state.h"
+#include "control/product_file_list.h"
 #include "control/startup_checks.h"
 #include "engine/registration.h"
 #include "host/registry.h"
@@ -24,18 +25,6 @@ constexpr int kMarkerTests = 8;
 constexpr std::uint32_t kMarkerPauseMs = 512;
 constexpr int kWindowSearches = 11;
 constexpr std::uint32_t kWindowPauseMs = 1024;
-
-// The payload files in the order they are installed: the product, its
-// uninstaller, the 26 data files and the rich-edit library.
-std::string BuildFileList(const std::string& productName) {
-    return productName +
-           ".exe;uninstall.exe;"
-           "nvf.cok;nvm0.cok;nvm1.cok;nvm2.cok;nvm3.cok;nvm4.cok;nvm5.cok;nvn.cok;"
-           "nvq1.cok;nvq2.cok;nvq3.cok;nvq4.cok;nvq5.cok;nvq6.cok;nvq7.cok;nvq8.cok;"
-           "nvq9.cok;nvq10.cok;nvq11.cok;nvq12.cok;nvq13.cok;nvq14.cok;nvq15.cok;"
-           "nvs.cok;nvt.cok;nvy.cok;"
-           "riched32.dll;";
-}
 
 // Russian in both modes: the product itself speaks only Russian. The desktop
 // sentence appears only where the registration made the desktop shortcut.
@@ -80,7 +69,7 @@ void CompleteSetup() {
     InstallerState& s = State();
     if (!s.InstallConfirmed) return;
     if (s.Reg) s.Reg->CloseKey();
-    s.FileList = BuildFileList(s.ProductName);
+    s.FileList = ProductFileList(s.ProductName);
     if (!InstallAndRegister(s.CreateDesktopIcon)) return;
 
     platform::ShowMessageBoxEx(BuildFinalMessage(s), s.ShortTitleRu, kFinalMessageStyle,
