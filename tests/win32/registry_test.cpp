@@ -10,6 +10,10 @@
 #include "check.h"
 #include "registry_delete_tree.h"
 
+// windows.h maps RegDeleteTree to RegDeleteTreeA; ours must keep its own name,
+// the one the portable code calls.
+#undef RegDeleteTree
+
 using namespace platform;
 using platform::win32::DeleteKeyTree;
 using platform::win32::TreeDeletion;

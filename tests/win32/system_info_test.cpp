@@ -8,6 +8,10 @@
 
 #include "check.h"
 
+// winuser.h maps OemToAnsi to OemToCharA; ours must keep its own name, the one
+// the portable code calls.
+#undef OemToAnsi
+
 using namespace platform;
 
 NV_CHECK(SystemInfo, ExtendedVersionAddsOnlyTheLastFiveFields) {

@@ -5,6 +5,10 @@
 #include "platform/registry.h"
 #include "registry_delete_tree.h"
 
+// windows.h maps RegDeleteTree to RegDeleteTreeA; ours must keep its own name,
+// the one the portable code calls.
+#undef RegDeleteTree
+
 namespace platform {
 
 namespace {
