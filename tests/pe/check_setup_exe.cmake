@@ -1,7 +1,8 @@
 # Checks the shape of a built setup.exe from its headers, without running it:
 #   cmake -DOBJDUMP=<objdump> -DEXE=<setup.exe> -P check_setup_exe.cmake
 # It must be a 32-bit GUI program whose every imported DLL is one that each
-# Windows carries (no compiler run-time DLL), laid out for mapping straight
+# Windows carries (no compiler run-time DLL) and that imports no call newer
+# than Windows XP, laid out for mapping straight
 # from the file, with the manifest that asks for administrator rights and
 # version 6 of the common controls.
 cmake_minimum_required(VERSION 3.25)
@@ -50,6 +51,17 @@ foreach(line IN LISTS dll_lines)
     string(TOLOWER "${dll}" dll_lower)
     if(NOT dll_lower IN_LIST ALLOWED_DLLS)
         fail("imports ${dll}, which not every Windows carries")
+    endif()
+endforeach()
+
+# Calls that Windows XP does not have must be looked up at run time, or the
+# program does not even load there.
+set(NEWER_THAN_XP GetTickCount64 RegDeleteTreeA RegDeleteKeyExA SetDefaultDllDirectories
+    InitializeSRWLock AcquireSRWLockExclusive InitializeConditionVariable FlsAlloc
+    GetLocaleInfoEx CompareStringEx)
+foreach(call IN LISTS NEWER_THAN_XP)
+    if(headers MATCHES "\n\t[0-9a-f]+\t +[0-9]+  ${call}\n")
+        fail("imports ${call}, which Windows XP lacks")
     endif()
 endforeach()
 
