@@ -121,6 +121,23 @@ NV_CHECK(Files, MoveReplacesTheTargetAndDeleteReallyRemoves) {
     EXPECT_EQ(DeleteFileAt(target), kErrorFileNotFound);
 }
 
+NV_CHECK(Files, DeleteReportsSuccessOnlyForAFileThatIsGone) {
+    const std::string path = check::Scratch() + "nvf.cok";
+    ASSERT_TRUE(EXPECT_EQ(Write(path, "x"), kSuccess));
+    {
+        // A holder that allows deletion: the system may accept the request
+        // and still keep the file while the holder has it open.
+        Holder holder(path, FILE_SHARE_READ | FILE_SHARE_DELETE);
+        ASSERT_TRUE(holder.holding());
+        const ErrorCode e = DeleteFileAt(path);
+        EXPECT_TRUE(e != kSuccess || !FileExists(path));
+    }
+    {
+        Holder holder(path, FILE_SHARE_READ);
+        if (holder.holding()) EXPECT_EQ(DeleteFileAt(path), kErrorSharingViolation);
+    }
+}
+
 NV_CHECK(Files, ExistenceTestsTellFilesFromFolders) {
     const std::string file = check::Scratch() + "f";
     ASSERT_TRUE(EXPECT_EQ(Write(file, "x"), kSuccess));
