@@ -1,12 +1,25 @@
 #include <windows.h>
 
 #include "platform/clock.h"
+#include "system_library.h"
 
 namespace platform {
 
 void SleepMs(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
 
-std::uint64_t TickMs() { return ::GetTickCount64(); }
+std::uint64_t TickMs() {
+    // GetTickCount64 is newer than Windows XP; there the 32-bit count, which
+    // wraps every 49.7 days, is carried on in 64 bits.
+    using Tick64Function = ULONGLONG(WINAPI*)();
+    static const auto tick64 = win32::SystemProc<Tick64Function>("kernel32.dll", "GetTickCount64");
+    if (tick64 != nullptr) return tick64();
+    static DWORD last = 0;
+    static std::uint64_t wraps = 0;
+    const DWORD now = ::GetTickCount();
+    if (now < last) ++wraps;
+    last = now;
+    return (wraps << 32) | now;
+}
 
 LocalDate TodayLocal() {
     SYSTEMTIME now;

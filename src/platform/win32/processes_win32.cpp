@@ -10,10 +10,6 @@ namespace {
 
 HWND Window(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 
-// A process ended by TerminateProcess goes on for a moment while the system
-// takes it down; its files stay open until then.
-constexpr DWORD kTerminationWaitMs = 5000;
-
 }  // namespace
 
 ErrorCode ProbeNamedMapping(const std::string& name, std::uint32_t size) {
@@ -67,8 +63,11 @@ HiddenRunResult RunHidden(const std::string& commandLine, std::uint32_t timeoutM
     }
     result.started = true;
     if (::WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_TIMEOUT) {
-        ::TerminateProcess(process.hProcess, 1);
-        ::WaitForSingleObject(process.hProcess, kTerminationWaitMs);
+        // The process goes on for a moment while the system takes it down,
+        // with its files still open: the caller may want to delete them.
+        if (::TerminateProcess(process.hProcess, 1)) {
+            ::WaitForSingleObject(process.hProcess, INFINITE);
+        }
         result.timedOut = true;
     }
     ::CloseHandle(process.hThread);

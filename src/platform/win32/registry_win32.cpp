@@ -3,7 +3,11 @@
 #include <vector>
 
 #include "platform/registry.h"
-#include "system_library.h"
+#include "registry_delete_tree.h"
+
+// windows.h maps RegDeleteTree to RegDeleteTreeA; ours must keep its own name,
+// the one the portable code calls.
+#undef RegDeleteTree
 
 namespace platform {
 
@@ -30,49 +34,6 @@ RegValueType TypeOf(DWORD type) {
             return RegValueType::Dword;
         default:
             return RegValueType::Other;
-    }
-}
-
-// Both appeared after Windows XP (32-bit); without them a tree is deleted key
-// by key, and a 32-bit system has only the one view anyway.
-using DeleteTreeFunction = LONG(WINAPI*)(HKEY, LPCSTR);
-using DeleteKeyExFunction = LONG(WINAPI*)(HKEY, LPCSTR, REGSAM, DWORD);
-
-LONG DeleteOneKey(HKEY parent, const std::string& subkey, REGSAM view) {
-    static const auto deleteKeyEx =
-        win32::SystemProc<DeleteKeyExFunction>("advapi32.dll", "RegDeleteKeyExA");
-    if (deleteKeyEx != nullptr) return deleteKeyEx(parent, subkey.c_str(), view, 0);
-    return ::RegDeleteKeyA(parent, subkey.c_str());
-}
-
-LONG DeleteChildrenKeyByKey(HKEY key, REGSAM view);
-
-LONG DeleteKeyAndChildren(HKEY parent, const std::string& subkey, REGSAM view) {
-    HKEY key = nullptr;
-    LONG e = ::RegOpenKeyExA(
-        parent, subkey.c_str(), 0,
-        KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE | KEY_SET_VALUE | DELETE | view, &key);
-    if (e != ERROR_SUCCESS) return e;
-    static const auto deleteTree =
-        win32::SystemProc<DeleteTreeFunction>("advapi32.dll", "RegDeleteTreeA");
-    // With no subkey name the system function empties the key but keeps it.
-    e = deleteTree != nullptr ? deleteTree(key, nullptr) : DeleteChildrenKeyByKey(key, view);
-    ::RegCloseKey(key);
-    if (e != ERROR_SUCCESS) return e;
-    return DeleteOneKey(parent, subkey, view);
-}
-
-LONG DeleteChildrenKeyByKey(HKEY key, REGSAM view) {
-    // Always take the first remaining child: the enumeration index shifts as
-    // children disappear.
-    for (;;) {
-        char name[256];  // key names are at most 255 characters
-        DWORD length = sizeof(name);
-        LONG e = ::RegEnumKeyExA(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr);
-        if (e == ERROR_NO_MORE_ITEMS) return ERROR_SUCCESS;
-        if (e != ERROR_SUCCESS) return e;
-        e = DeleteKeyAndChildren(key, std::string(name, length), view);
-        if (e != ERROR_SUCCESS) return e;
     }
 }
 
@@ -153,7 +114,8 @@ ErrorCode RegDeleteTree(RegRoot root, const std::string& path, std::uint32_t acc
     // An empty path would name the root itself and empty it of everything.
     if (subkey.empty()) return ERROR_INVALID_PARAMETER;
     const REGSAM view = access & (KEY_WOW64_64KEY | KEY_WOW64_32KEY);
-    return static_cast<ErrorCode>(DeleteKeyAndChildren(RootHandle(root), subkey, view));
+    return static_cast<ErrorCode>(win32::DeleteKeyTree(RootHandle(root), subkey, view,
+                                                       win32::TreeDeletion::SystemWhereAvailable));
 }
 
 void RegClose(RegKey key) {

@@ -8,6 +8,10 @@
 #include "platform/system_info.h"
 #include "system_library.h"
 
+// winuser.h maps OemToAnsi to OemToCharA; ours must keep its own name, the one
+// the portable code calls.
+#undef OemToAnsi
+
 namespace platform {
 
 std::uint32_t UserDefaultLcid() { return ::GetUserDefaultLCID(); }

@@ -1,0 +1,100 @@
+// The folder-selection dialog, answered by a helper thread that presses one
+// of its buttons once the dialog is up: OK then returns what the dialog had
+// selected, which is the start folder only if the dialog selected it itself.
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include "check.h"
+#include "platform/files.h"
+#include "platform/shell.h"
+
+using namespace platform;
+
+namespace {
+
+struct Driver {
+    std::string title;
+    WPARAM button = IDCANCEL;
+    HWND dialog = nullptr;
+    bool sawTitle = false;
+};
+
+constexpr int kPolls = 600;
+constexpr DWORD kPollMs = 50;
+
+BOOL CALLBACK FindOurDialog(HWND window, LPARAM data) {
+    Driver* driver = reinterpret_cast<Driver*>(data);
+    char className[16] = {};
+    ::GetClassNameA(window, className, sizeof(className));
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    if (std::string(className) == "#32770" && processId == ::GetCurrentProcessId() &&
+        ::IsWindowVisible(window)) {
+        driver->dialog = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK FindTitle(HWND child, LPARAM data) {
+    Driver* driver = reinterpret_cast<Driver*>(data);
+    char text[256] = {};
+    ::GetWindowTextA(child, text, sizeof(text));
+    if (driver->title == text) driver->sawTitle = true;
+    return TRUE;
+}
+
+DWORD WINAPI PressButtonWhenUp(LPVOID data) {
+    Driver* driver = static_cast<Driver*>(data);
+    for (int i = 0; i < kPolls && driver->dialog == nullptr; ++i) {
+        ::Sleep(kPollMs);
+        ::EnumWindows(FindOurDialog, reinterpret_cast<LPARAM>(driver));
+    }
+    if (driver->dialog == nullptr) return 1;
+    ::EnumChildWindows(driver->dialog, FindTitle, reinterpret_cast<LPARAM>(driver));
+    ::PostMessageA(driver->dialog, WM_COMMAND, MAKEWPARAM(driver->button, BN_CLICKED), 0);
+    return 0;
+}
+
+FolderDialogOutcome RunAnswered(const FolderDialogSpec& spec, WPARAM button, std::string* chosen,
+                                bool* sawTitle) {
+    Driver driver;
+    driver.title = spec.title;
+    driver.button = button;
+    HANDLE thread = ::CreateThread(nullptr, 0, PressButtonWhenUp, &driver, 0, nullptr);
+    FolderDialogOutcome outcome = RunFolderDialog(spec, chosen);
+    ::WaitForSingleObject(thread, INFINITE);
+    ::CloseHandle(thread);
+    *sawTitle = driver.sawTitle;
+    return outcome;
+}
+
+}  // namespace
+
+NV_CHECK(FolderDialog, OpensAtTheStartFolderAndReportsTheChoiceOrTheCancel) {
+    const std::string start = check::Scratch() + "Start";
+    ASSERT_TRUE(EXPECT_EQ(CreateFolder(start), kSuccess));
+    struct Row {
+        std::string startFolder;
+        WPARAM button;
+        FolderDialogOutcome outcome;
+        std::string chosen;
+    };
+    const Row rows[] = {
+        {start + "\\", IDOK, FolderDialogOutcome::Chosen, start},
+        {start, IDCANCEL, FolderDialogOutcome::Cancelled, "unchanged"},
+        {"", IDCANCEL, FolderDialogOutcome::Cancelled, "unchanged"},
+    };
+    for (const Row& row : rows) {
+        FolderDialogSpec spec;
+        spec.title = "Папка, в которую будет установлена программа:";
+        spec.startFolder = row.startFolder;
+        spec.flags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+        std::string chosen = "unchanged";
+        bool sawTitle = false;
+        EXPECT_EQ(RunAnswered(spec, row.button, &chosen, &sawTitle), row.outcome);
+        EXPECT_EQ(chosen, row.chosen);
+        EXPECT_TRUE(sawTitle);
+    }
+}

@@ -1,0 +1,203 @@
+// The registry calls against the real registry: value types as stored, keys
+// opened and created with their parents, whole trees deleted in the view the
+// caller names.
+#include "platform/registry.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "check.h"
+#include "registry_delete_tree.h"
+
+// windows.h maps RegDeleteTree to RegDeleteTreeA; ours must keep its own name,
+// the one the portable code calls.
+#undef RegDeleteTree
+
+using namespace platform;
+using platform::win32::DeleteKeyTree;
+using platform::win32::TreeDeletion;
+
+namespace {
+
+std::string TestKey(const char* what) {
+    static int made = 0;
+    return std::string("Software\\NorvelikChecks\\") + what + std::to_string(++made);
+}
+
+RegKey OpenOrCreate(RegRoot root, const std::string& path, std::uint32_t access = kKeyAllAccess) {
+    RegKey key = kNoKey;
+    RegOpen(root, path, access, true, &key);
+    return key;
+}
+
+bool Exists(RegRoot root, const std::string& path, std::uint32_t view = 0) {
+    RegKey key = kNoKey;
+    if (RegOpen(root, path, kKeyRead | view, false, &key) != kSuccess) return false;
+    RegClose(key);
+    return true;
+}
+
+void SetRaw(RegKey key, const char* name, DWORD type, const void* data, DWORD size) {
+    ::RegSetValueExA(reinterpret_cast<HKEY>(key), name, 0, type, static_cast<const BYTE*>(data),
+                     size);
+}
+
+bool IsWow64() {
+    BOOL wow64 = FALSE;
+    ::IsWow64Process(::GetCurrentProcess(), &wow64);
+    return wow64 != FALSE;
+}
+
+}  // namespace
+
+NV_CHECK(Registry, StringsAndNumbersReadBackWithTheirTypes) {
+    const std::string path = TestKey("Values") + "\\Uninstall\\Norvelik\\";
+    RegKey key = OpenOrCreate(RegRoot::CurrentUser, path);
+    ASSERT_TRUE(key != kNoKey);
+    EXPECT_EQ(RegWriteString(key, "DisplayName", "Норвелик"), kSuccess);
+    EXPECT_EQ(RegWriteString(key, "Empty", ""), kSuccess);
+    EXPECT_EQ(RegWriteDword(key, "VersionMajor", 1500), kSuccess);
+    EXPECT_EQ(RegWriteDword(key, "Minus", 0xFFFFFFFFu), kSuccess);
+
+    std::string text;
+    RegValueType type = RegValueType::Other;
+    EXPECT_EQ(RegReadString(key, "displayname", &text, &type), kSuccess);
+    EXPECT_EQ(text, std::string("Норвелик"));
+    EXPECT_EQ(type, RegValueType::String);
+    EXPECT_EQ(RegReadString(key, "Empty", &text, nullptr), kSuccess);
+    EXPECT_EQ(text, std::string());
+    std::uint32_t number = 0;
+    EXPECT_EQ(RegReadDword(key, "VersionMajor", &number), kSuccess);
+    EXPECT_EQ(number, 1500u);
+    EXPECT_EQ(RegReadDword(key, "Minus", &number), kSuccess);
+    EXPECT_EQ(number, 0xFFFFFFFFu);
+    EXPECT_EQ(RegQueryValueType(key, "VersionMajor", &type), kSuccess);
+    EXPECT_EQ(type, RegValueType::Dword);
+    EXPECT_EQ(RegQueryValueType(key, "Missing", &type), kErrorFileNotFound);
+
+    // The wrong type is refused and leaves the output alone.
+    text = "kept";
+    EXPECT_EQ(RegReadString(key, "VersionMajor", &text, nullptr), kErrorInvalidData);
+    EXPECT_EQ(text, std::string("kept"));
+    EXPECT_EQ(RegReadDword(key, "DisplayName", &number), kErrorInvalidData);
+    EXPECT_EQ(RegReadString(key, "Missing", &text, nullptr), kErrorFileNotFound);
+    RegClose(key);
+    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\NorvelikChecks", 0, TreeDeletion::KeyByKey);
+}
+
+NV_CHECK(Registry, StringsStoredByOtherWritersReadAsTheirText) {
+    const std::string path = TestKey("Raw");
+    RegKey key = OpenOrCreate(RegRoot::CurrentUser, path);
+    ASSERT_TRUE(key != kNoKey);
+    SetRaw(key, "NoNul", REG_SZ, "abc", 3);
+    SetRaw(key, "TwoNuls", REG_SZ, "abc\0\0", 5);
+    SetRaw(key, "Expand", REG_EXPAND_SZ, "%SystemRoot%\\x", 15);
+    const std::string longText(5000, 'z');
+    SetRaw(key, "Long", REG_SZ, longText.c_str(), static_cast<DWORD>(longText.size() + 1));
+    SetRaw(key, "Binary", REG_BINARY, "\1\2", 2);
+    SetRaw(key, "ShortNumber", REG_DWORD, "\1\2", 2);
+    SetRaw(key, "LongNumber", REG_DWORD, "\1\2\3\4\5\6\7\10", 8);
+
+    struct Row {
+        const char* name;
+        std::string text;
+        RegValueType type;
+    };
+    const Row rows[] = {
+        {"NoNul", "abc", RegValueType::String},
+        {"TwoNuls", "abc", RegValueType::String},
+        {"Expand", "%SystemRoot%\\x", RegValueType::ExpandString},
+        {"Long", longText, RegValueType::String},
+    };
+    for (const Row& row : rows) {
+        std::string text;
+        RegValueType type = RegValueType::Other;
+        EXPECT_EQ(RegReadString(key, row.name, &text, &type), kSuccess);
+        EXPECT_EQ(text, row.text);
+        EXPECT_EQ(type, row.type);
+    }
+    RegValueType type = RegValueType::String;
+    EXPECT_EQ(RegQueryValueType(key, "Binary", &type), kSuccess);
+    EXPECT_EQ(type, RegValueType::Other);
+    std::string text;
+    EXPECT_EQ(RegReadString(key, "Binary", &text, nullptr), kErrorInvalidData);
+    std::uint32_t number = 7;
+    EXPECT_EQ(RegReadDword(key, "ShortNumber", &number), kErrorInvalidData);
+    EXPECT_EQ(RegReadDword(key, "LongNumber", &number), kErrorInvalidData);
+    EXPECT_EQ(number, 7u);
+    RegClose(key);
+    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\NorvelikChecks", 0, TreeDeletion::KeyByKey);
+}
+
+NV_CHECK(Registry, OpeningWithoutCreateLeavesAMissingKeyMissing) {
+    const std::string path = TestKey("Missing");
+    RegKey key = 12345;
+    EXPECT_EQ(RegOpen(RegRoot::CurrentUser, path, kKeyRead, false, &key), kErrorFileNotFound);
+    EXPECT_EQ(key, kNoKey);
+    EXPECT_FALSE(Exists(RegRoot::CurrentUser, path));
+}
+
+NV_CHECK(Registry, TreeDeletionRemovesSubkeysAndValuesAndSparesSiblings) {
+    for (TreeDeletion how : {TreeDeletion::SystemWhereAvailable, TreeDeletion::KeyByKey}) {
+        const std::string base = TestKey("Tree");
+        const std::string product = base + "\\Norvelik";
+        for (const char* sub : {"", "\\A", "\\A\\B", "\\C"}) {
+            RegKey key = OpenOrCreate(RegRoot::CurrentUser, product + sub);
+            RegWriteString(key, "Value", "x");
+            RegWriteDword(key, "Number", 1);
+            RegClose(key);
+        }
+        RegClose(OpenOrCreate(RegRoot::CurrentUser, base + "\\Other"));
+        ASSERT_TRUE(Exists(RegRoot::CurrentUser, product + "\\A\\B"));
+
+        EXPECT_EQ(DeleteKeyTree(HKEY_CURRENT_USER, product, 0, how), ERROR_SUCCESS);
+        EXPECT_FALSE(Exists(RegRoot::CurrentUser, product));
+        EXPECT_TRUE(Exists(RegRoot::CurrentUser, base + "\\Other"));
+        EXPECT_EQ(DeleteKeyTree(HKEY_CURRENT_USER, product, 0, how), ERROR_FILE_NOT_FOUND);
+    }
+    // The public call, with a trailing backslash as the key paths carry them.
+    const std::string product = TestKey("Public") + "\\Norvelik";
+    RegClose(OpenOrCreate(RegRoot::CurrentUser, product + "\\Sub"));
+    EXPECT_EQ(RegDeleteTree(RegRoot::CurrentUser, product + "\\", kKeyAllAccess), kSuccess);
+    EXPECT_FALSE(Exists(RegRoot::CurrentUser, product));
+    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\NorvelikChecks", 0, TreeDeletion::KeyByKey);
+}
+
+NV_CHECK(Registry, TreeDeletionRefusesToEmptyARoot) {
+    const std::string marker = TestKey("Marker");
+    RegClose(OpenOrCreate(RegRoot::CurrentUser, marker));
+    EXPECT_TRUE(RegDeleteTree(RegRoot::CurrentUser, "", kKeyAllAccess) != kSuccess);
+    EXPECT_TRUE(RegDeleteTree(RegRoot::CurrentUser, "\\", kKeyAllAccess) != kSuccess);
+    EXPECT_TRUE(Exists(RegRoot::CurrentUser, marker));
+    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\NorvelikChecks", 0, TreeDeletion::KeyByKey);
+}
+
+NV_CHECK(Registry, EachViewDeletesOnlyItsOwnKey) {
+    if (!IsWow64()) {
+        std::printf("    (a 32-bit system has one view only; nothing to tell apart)\n");
+        return;
+    }
+    for (TreeDeletion how : {TreeDeletion::SystemWhereAvailable, TreeDeletion::KeyByKey}) {
+        const std::string path = TestKey("View") + "\\Norvelik";
+        RegKey native =
+            OpenOrCreate(RegRoot::LocalMachine, path + "\\Sub", kKeyAllAccess | kKeyWow64_64Key);
+        ASSERT_TRUE(native != kNoKey);
+        RegWriteString(native, "View", "64");
+        RegClose(native);
+        EXPECT_FALSE(Exists(RegRoot::LocalMachine, path));  // not in the 32-bit view yet
+        RegKey redirected = OpenOrCreate(RegRoot::LocalMachine, path + "\\Sub");
+        ASSERT_TRUE(redirected != kNoKey);
+        RegWriteString(redirected, "View", "32");
+        RegClose(redirected);
+
+        EXPECT_EQ(DeleteKeyTree(HKEY_LOCAL_MACHINE, path, KEY_WOW64_64KEY, how), ERROR_SUCCESS);
+        EXPECT_FALSE(Exists(RegRoot::LocalMachine, path, kKeyWow64_64Key));
+        EXPECT_TRUE(Exists(RegRoot::LocalMachine, path + "\\Sub"));
+        EXPECT_EQ(DeleteKeyTree(HKEY_LOCAL_MACHINE, path, 0, how), ERROR_SUCCESS);
+        EXPECT_FALSE(Exists(RegRoot::LocalMachine, path));
+    }
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, "Software\\NorvelikChecks", KEY_WOW64_64KEY,
+                  TreeDeletion::KeyByKey);
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, "Software\\NorvelikChecks", 0, TreeDeletion::KeyByKey);
+}
