@@ -29,3 +29,30 @@ TEST_F(MainSequenceTest, RunsTheChecksBetweenStartAndShutdownAndEndsWithZero) {
         EXPECT_EQ(fake::Registry().openKeys(), 0);
     }
 }
+
+TEST_F(MainSequenceTest, ClosingTheFormWithoutConfirmingInstallsNothing) {
+    fake::FormToolkit().userActions = [] {
+        // The user closes the agreement page at once.
+        for (auto& w : fake::FormToolkit().widgets) {
+            if (w.second.parent == platform::kNoWidget) fake::FormToolkit().RequestClose(w.first);
+        }
+    };
+    EXPECT_EQ(RunSetup(), 0);
+    EXPECT_EQ(fake::FormToolkit().loopRuns, 1);
+    EXPECT_TRUE(fake::MessageBoxes().shown.empty());
+    EXPECT_FALSE(fake::Registry().KeyExists(
+        "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Norvelik"));
+}
+
+TEST_F(MainSequenceTest, AnUnexpectedErrorIsReportedAndTheSetupStillEndsWithZero) {
+    // A machine-wide folder value of the wrong type is an error no step handles.
+    fake::Registry().SetDword(
+        "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir", 1);
+    EXPECT_EQ(RunSetup(), 0);
+    ASSERT_EQ(fake::MessageBoxes().shown.size(), 1u);
+    EXPECT_EQ(fake::MessageBoxes().shown[0].style, 0x200010u);
+    EXPECT_EQ(fake::MessageBoxes().shown[0].text.rfind("Установка прервана", 0), 0u);
+    EXPECT_EQ(fake::FormToolkit().loopRuns, 0);
+    EXPECT_EQ(State().Reg, nullptr);
+    EXPECT_EQ(fake::Registry().openKeys(), 0);
+}
