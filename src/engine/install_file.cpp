@@ -11,8 +11,8 @@
 
 std::string TemporaryFileName(const std::string& targetPath) {
     // The last character is never taken as the folder's end.
-    std::size_t slash = targetPath.size() < 2 ? std::string::npos
-                                              : targetPath.rfind('\\', targetPath.size() - 2);
+    std::size_t slash =
+        targetPath.size() < 2 ? std::string::npos : targetPath.rfind('\\', targetPath.size() - 2);
     std::string name = targetPath;
     name.insert(slash == std::string::npos ? 0 : slash + 1, "~");
     return name;
@@ -43,8 +43,9 @@ std::string OlderVersionQuestion(const std::string& targetPath, std::int32_t ins
                installed + " на более старый версии " + fresh + "?";
     }
     return targetPath + " file installing is of older version\r\n" +
-           "than the same already installed.\r\n\r\n" + "Do you really want to replace existing\r\n" +
-           "new file version " + installed + " with an older file version " + fresh + "?";
+           "than the same already installed.\r\n\r\n" +
+           "Do you really want to replace existing\r\n" + "new file version " + installed +
+           " with an older file version " + fresh + "?";
 }
 
 std::string OlderVersionCaption(bool russian) {

@@ -54,8 +54,8 @@ bool InstallFileSet() {
     if (!MakeLanguageFolderIfNeeded(s)) return false;
 
     for (int k = 1; k <= count; ++k) {
-        const FileListEntry entry = ParseFileListEntry(FirstFileListEntry(s.FileList),
-                                                       s.ProgramFolder);
+        const FileListEntry entry =
+            ParseFileListEntry(FirstFileListEntry(s.FileList), s.ProgramFolder);
         SetProgressText(entry.targetPath);
         InstallFileFromResource(entry.resourceName, entry.resourceType, entry.targetPath, true);
         SetProgressPosition(k);

@@ -21,7 +21,7 @@ std::string CokWithStamp(int stamp, char fill = 'n') {
 }
 
 class InstallFileTest : public FakePlatformTest {
-protected:
+  protected:
     void SetUp() override {
         FakePlatformTest::SetUp();
         fake::Files().AddFolder("C:\\N");
@@ -106,9 +106,9 @@ TEST_F(InstallFileTest, NewTargetGetsTheItemsExactBytesWithoutQuestion) {
 TEST_F(InstallFileTest, NewTargetNeverStandsHalfWrittenUnderItsName) {
     fake::Payload().Add("NVF", "COK", CokWithStamp(367));
     InstallFileFromResource("nvf", "cok", kTarget, true);
-    EXPECT_EQ(fake::Files().journal,
-              (std::vector<std::string>{"write " + kTemporary,
-                                        "move " + kTemporary + " -> " + kTarget}));
+    EXPECT_EQ(
+        fake::Files().journal,
+        (std::vector<std::string>{"write " + kTemporary, "move " + kTemporary + " -> " + kTarget}));
 }
 
 struct ReplaceCase {

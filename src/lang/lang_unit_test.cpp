@@ -8,7 +8,7 @@
 namespace {
 
 class LangUnitTest : public FakePlatformTest {
-protected:
+  protected:
     const std::string path = "C:\\N\\language\\ru.lng";
     std::int32_t ReadFrom(const std::string& text) {
         fake::Files().AddFile(path, text);
