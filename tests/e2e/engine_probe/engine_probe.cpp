@@ -3,6 +3,8 @@
 //
 //   engine_probe install FOLDER [FILELIST]  installs the file list (default:
 //                                           the product's 29 files) into FOLDER
+//   engine_probe write FOLDER [FILELIST]    the same without progress window and waits:
+//                                           the write phase alone
 //   engine_probe copy FROM TO [FILELIST]    copies the same files with CopyFileA,
 //                                           the yardstick for the engine's speed
 //
@@ -16,6 +18,7 @@
 
 #include "control/installer_state.h"
 #include "engine/file_list.h"
+#include "engine/install_file.h"
 #include "engine/install_file_set.h"
 
 namespace {
@@ -59,6 +62,20 @@ bool Install(const std::string& folder, const std::string& list) {
     return InstallFileSet();
 }
 
+// The writes alone: each entry through the single-file installer, with no
+// progress window and no wait for the file.
+bool Write(const std::string& folder, std::string list) {
+    MakeFolderTree(AsFolder(folder));
+    bool all = true;
+    for (int n = CountFileListEntries(list); n > 0; --n) {
+        const FileListEntry e = ParseFileListEntry(FirstFileListEntry(list), AsFolder(folder));
+        InstallFileFromResource(e.resourceName, e.resourceType, e.targetPath, true);
+        all = GetFileAttributesA(e.targetPath.c_str()) != INVALID_FILE_ATTRIBUTES && all;
+        list = WithoutFirstFileListEntry(list);
+    }
+    return all;
+}
+
 bool Copy(const std::string& from, const std::string& to, std::string list) {
     MakeFolderTree(AsFolder(to));
     bool all = true;
@@ -79,10 +96,14 @@ int main(int argc, char** argv) {
     const double start = NowMs();
     if (mode == "install" && (argc == 3 || argc == 4)) {
         result = Install(argv[2], argc == 4 ? argv[3] : kProductList);
+    } else if (mode == "write" && (argc == 3 || argc == 4)) {
+        result = Write(argv[2], argc == 4 ? argv[3] : kProductList);
     } else if (mode == "copy" && (argc == 4 || argc == 5)) {
         result = Copy(argv[2], argv[3], argc == 5 ? argv[4] : kProductList);
     } else {
-        std::fprintf(stderr, "usage: engine_probe install FOLDER [LIST] | copy FROM TO [LIST]\n");
+        std::fprintf(stderr,
+                     "usage: engine_probe install FOLDER [LIST] | write FOLDER [LIST] | copy FROM "
+                     "TO [LIST]\n");
         return 2;
     }
     const double elapsed = NowMs() - start;

@@ -54,9 +54,9 @@ ErrorCode WriteWholeFile(const std::string& path, const void* data, std::size_t 
 
 ErrorCode ReadFileRange(const std::string& path, std::uint64_t offset, std::size_t count,
                         ShareMode share, std::string* bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
-                              share == ShareMode::Read ? FILE_SHARE_READ : 0, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_READ, share == ShareMode::Read ? FILE_SHARE_READ : 0,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return GetLastError();
     ErrorCode error = kSuccess;
     LARGE_INTEGER size, position;
