@@ -8,6 +8,9 @@
 //   engine_probe copy FROM TO [FILELIST]    copies the same files with CopyFileA,
 //                                           the yardstick for the engine's speed
 //
+// Message boxes are answered at once (see box_answerer.h); a last argument
+// --decline answers the older-version question with No.
+//
 // Prints one line: result=0|1 ms=<elapsed> peak_private=<bytes> peak_ws=<bytes>.
 #include <windows.h>
 
@@ -16,6 +19,7 @@
 #include <cstdio>
 #include <string>
 
+#include "box_answerer.h"
 #include "control/installer_state.h"
 #include "engine/file_list.h"
 #include "engine/install_file.h"
@@ -91,6 +95,10 @@ bool Copy(const std::string& from, const std::string& to, std::string list) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A trailing --decline answers the older-version question with No.
+    const bool decline = argc > 1 && std::string(argv[argc - 1]) == "--decline";
+    if (decline) --argc;
+    StartBoxAnswerer(decline);
     const std::string mode = argc > 1 ? argv[1] : "";
     bool result = false;
     const double start = NowMs();
