@@ -2,17 +2,20 @@
 //   payload_gen standins DIR full|small   writes stand-ins for the 26 data files
 //   payload_gen placeholder FILE LABEL    writes a small placeholder program file
 //   payload_gen check DIR                 checks a folder of real payload files
+//   payload_gen files DIR                 lists the 29 files such a folder holds
+//   payload_gen datafiles DIR             lists the 26 data files among them
 //   payload_gen rc OUT.rc DATADIR EXE UNINSTALL DLL
 //                                         writes the resource script of the payload
 // The data files' stand-ins keep the catalogue's names, sizes (full profile)
 // and version stamps, with a fast deterministic filling that does not
 // compress, so that timings and memory behave as with the real files.
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <string>
-#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -61,13 +64,15 @@ const Program kPrograms[] = {
 
 bool WriteFile(const std::string& path, const std::vector<unsigned char>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) std::cerr << "payload_gen: cannot write " << path << "\n";
     return static_cast<bool>(out);
 }
 
-std::vector<unsigned char> StandInBytes(std::size_t index, std::uint32_t size, std::uint16_t stamp) {
+std::vector<unsigned char> StandInBytes(std::size_t index, std::uint32_t size,
+                                        std::uint16_t stamp) {
     std::vector<unsigned char> bytes(size);
     std::uint64_t state = 0x9E3779B97F4A7C15ULL * (index + 1);  // xorshift64, never 0
     std::size_t i = 0;
@@ -93,9 +98,8 @@ int WriteStandIns(const std::string& dir, const std::string& profile) {
     std::size_t index = 0;
     for (const DataFile& file : kDataFiles) {
         // The small profile: 1 to 4 KiB per file, for quick builds and tests.
-        std::uint32_t size = profile == "full"
-                                 ? file.size
-                                 : static_cast<std::uint32_t>(1024 + (index * 997) % 3072);
+        std::uint32_t size =
+            profile == "full" ? file.size : static_cast<std::uint32_t>(1024 + (index * 997) % 3072);
         if (!WriteFile(dir + "/" + DataFileName(file), StandInBytes(index, size, file.stamp))) {
             return 1;
         }
@@ -120,7 +124,8 @@ int Check(const std::string& dir) {
     std::vector<std::string> problems;
     std::uint64_t size = 0;
     for (const Program& program : kPrograms) {
-        if (!FileSize(dir + "/" + program.file, &size)) problems.push_back(std::string(program.file) + " is missing");
+        if (!FileSize(dir + "/" + program.file, &size))
+            problems.push_back(std::string(program.file) + " is missing");
     }
     for (const DataFile& file : kDataFiles) {
         std::string name = DataFileName(file);
@@ -148,6 +153,18 @@ std::string Quoted(const std::string& path) {
     return quoted + "\"";
 }
 
+// The paths of the files a payload folder must hold, as a CMake list.
+int ListFiles(const std::string& dir, bool dataOnly) {
+    std::string list;
+    if (!dataOnly) {
+        for (const Program& program : kPrograms) list += dir + "/" + program.file + ";";
+    }
+    for (const DataFile& file : kDataFiles) list += dir + "/" + DataFileName(file) + ";";
+    list.pop_back();
+    std::cout << list;
+    return 0;
+}
+
 int WriteScript(const std::string& out, const std::string& dataDir, const std::string& exe,
                 const std::string& uninstall, const std::string& dll) {
     std::ofstream rc(out, std::ios::trunc);
@@ -170,10 +187,12 @@ int main(int argc, char** argv) {
     if (args.size() == 3 && args[0] == "standins") return WriteStandIns(args[1], args[2]);
     if (args.size() == 3 && args[0] == "placeholder") return WritePlaceholder(args[1], args[2]);
     if (args.size() == 2 && args[0] == "check") return Check(args[1]);
+    if (args.size() == 2 && args[0] == "files") return ListFiles(args[1], false);
+    if (args.size() == 2 && args[0] == "datafiles") return ListFiles(args[1], true);
     if (args.size() == 6 && args[0] == "rc") {
         return WriteScript(args[1], args[2], args[3], args[4], args[5]);
     }
     std::cerr << "usage: payload_gen standins DIR full|small | placeholder FILE LABEL | "
-                 "check DIR | rc OUT DATADIR EXE UNINSTALL DLL\n";
+                 "check DIR | files DIR | datafiles DIR | rc OUT DATADIR EXE UNINSTALL DLL\n";
     return 2;
 }
