@@ -1,13 +1,14 @@
 // The progress window: a plain system window with a text line and a bar,
 // created and served by a thread of its own so that it keeps painting while
 // the main thread writes large files. The main thread reaches it only through
-// SetWindowTextA, SendMessageA and SetWindowPos, which the system hands to the
-// window's thread.
+// calls the system hands to the window's thread: the caption and the bar
+// synchronously, the text line and showing or hiding as posted requests.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 
 #include "platform/progress_window.h"
@@ -22,6 +23,11 @@ constexpr DWORD kWindowStyle = 0x00400000;  // WS_DLGFRAME: no system menu, no c
 constexpr DWORD kTextStyle = 0x50000000;    // WS_CHILD | WS_VISIBLE
 constexpr DWORD kBarStyle = 0x50040000;     // WS_CHILD | WS_VISIBLE | WS_THICKFRAME
 const char* const kClassName = "PlainWindow";
+
+// Requests the window thread carries out itself, so that the installer never
+// waits for the window to repaint or for the display to confirm a hide.
+constexpr UINT kSetTextLine = WM_APP + 1;  // lParam: a std::string the thread takes over
+constexpr UINT kPlace = WM_APP + 2;        // wParam: show (1) or hide (0)
 
 // The texts for the window's creation: written by the main thread, read once
 // by the window thread, so they are handed over under a lock.
@@ -64,6 +70,15 @@ LRESULT CALLBACK ProgressWndProc(HWND window, UINT message, WPARAM wParam, LPARA
         case WM_CREATE:
             textHandle = CreateChild(window, "STATIC", Locked(creationText), kTextStyle, 2, 399);
             barHandle = CreateChild(window, PROGRESS_CLASSA, "", kBarStyle, 24, 400);
+            return 0;
+        case kSetTextLine: {
+            std::unique_ptr<std::string> text(reinterpret_cast<std::string*>(lParam));
+            SetWindowTextA(textHandle, text->c_str());
+            return 0;
+        }
+        case kPlace:
+            SetWindowPos(window, HWND_TOPMOST, windowLeft, windowTop, kWidth, kHeight,
+                         wParam ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
@@ -147,7 +162,15 @@ void SetProgressWindowCaption(const std::string& caption) {
     SetWindowTextA(windowHandle, caption.c_str());
 }
 
-void SetProgressTextLine(const std::string& text) { SetWindowTextA(textHandle, text.c_str()); }
+void SetProgressTextLine(const std::string& text) {
+    if (HWND window = windowHandle) {
+        auto* copy = new std::string(text);
+        if (PostMessageA(window, kSetTextLine, 0, reinterpret_cast<LPARAM>(copy))) return;
+        delete copy;
+    }
+    // Window not up yet: a text line that may exist already, or none at all.
+    SetWindowTextA(textHandle, text.c_str());
+}
 
 int SetAndReadProgressRange(int max) {
     HWND bar = barHandle;  // read afresh: the window thread may just have made it
@@ -161,8 +184,7 @@ void SetProgressBarPosition(int position) {
 }
 
 void PlaceProgressWindow(bool visible) {
-    SetWindowPos(windowHandle, HWND_TOPMOST, windowLeft, windowTop, kWidth, kHeight,
-                 visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+    if (HWND window = windowHandle) PostMessageA(window, kPlace, visible ? 1 : 0, 0);
 }
 
 }  // namespace platform
