@@ -274,10 +274,4 @@ TEST_F(InstallFileTest, MissingItemIsReportedAndWritesNothing) {
     EXPECT_EQ(Boxes()[0].text, "Can't install file " + kTarget);
 }
 
-TEST_F(InstallFileTest, ItemIsFoundWhateverTheCaseOfNameAndType) {
-    fake::Payload().Add("UNINSTALL", "EXE", "uninstaller");
-    InstallFileFromResource("UnInstall", "Exe", "C:\\N\\UnInstall.Exe", true);
-    EXPECT_EQ(fake::Files().Bytes("C:\\N\\uninstall.exe"), "uninstaller");
-}
-
 }  // namespace
