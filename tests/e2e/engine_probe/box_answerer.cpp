@@ -33,7 +33,13 @@ BOOL CALLBACK AnswerIfOurBox(HWND window, LPARAM handledBoxes) {
     char text[4096] = {};
     GetWindowTextA(window, caption, sizeof caption);
     GetDlgItemTextA(window, 0xFFFF, text, sizeof text);  // the box's text control
-    std::printf("box caption=%s text=%s\n", caption, OneLine(text).c_str());
+    std::string line = std::string("box caption=") + caption + " text=" + OneLine(text);
+    char yes[64] = {}, no[64] = {};
+    if (GetDlgItemTextA(window, IDYES, yes, sizeof yes) &&
+        GetDlgItemTextA(window, IDNO, no, sizeof no)) {
+        line += std::string(" buttons=") + yes + "|" + no;
+    }
+    std::printf("%s\n", line.c_str());
     std::fflush(stdout);
     WPARAM answer = IDOK;
     if (GetDlgItem(window, IDYES) != nullptr) answer = declineQuestions ? IDNO : IDYES;

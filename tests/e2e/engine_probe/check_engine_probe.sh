@@ -78,7 +78,7 @@ cmp -s "${source[uninstall.exe]}" "$folder/uninstall.exe" || fail "uninstall.exe
 expect_no_tilde "$folder" "installed over itself"
 
 # A newer installed data file: asked about; No keeps it, Yes replaces it.
-question='box caption=Sound question text=C:\NV\nvf.cok file installing is of older version|than the same already installed.||Do you really want to replace existing|new file version 999 with an older file version 367?'
+question='box caption=Sound question text=C:\NV\nvf.cok file installing is of older version|than the same already installed.||Do you really want to replace existing|new file version 999 with an older file version 367? buttons=&Yes|&No'
 data_file_with_stamp 999 "$work/newer.cok"
 cp "$work/newer.cok" "$folder/nvf.cok"
 probe install 'C:\NV' 'nvf.cok;' --decline
@@ -88,6 +88,12 @@ expect_no_tilde "$folder" "declined older copy"
 probe install 'C:\NV' 'nvf.cok;'
 expect_boxes "accepted older copy" "$question"
 cmp -s "${source[nvf.cok]}" "$folder/nvf.cok" || fail "accepted older copy: not installed"
+
+# The same question in Russian mode, with Russian buttons.
+cp "$work/newer.cok" "$folder/nvf.cok"
+LC_ALL=ru_RU.UTF-8 LANG=ru_RU.UTF-8 probe install 'C:\NV' 'nvf.cok;' --decline
+expect_boxes "declined older copy, Russian" 'box caption=Резонный вопрос text=Устанавливаемый файл C:\NV\nvf.cok|более старой версии, чем уже установленный.||Действительно ли Вы хотите заменить уже имеющийся|файл версии 999 на более старый версии 367? buttons=&Да|&Нет'
+cmp -s "$work/newer.cok" "$folder/nvf.cok" || fail "declined older copy, Russian: installed copy changed"
 
 # An item the payload lacks: reported by path, then by name after the wait.
 probe install 'C:\NV' 'nvx.cok;'
