@@ -72,8 +72,8 @@ bool UserAcceptsOlderCopy(const std::string& targetPath, std::int32_t installedS
 enum class Outcome { Installed, Declined, Failed };
 
 // Writes the new copy beside the target, asks when it is older than the
-// installed one, and lets it take the target's place. The "~" file never
-// outlives this call, whatever happens.
+// installed one, and lets it take the target's place. The "~" file is removed
+// again on every path that does not move it into place.
 Outcome PlaceNewCopy(const platform::PayloadItem& item, const std::string& resourceType,
                      const std::string& targetPath, bool checkVersion, bool* asked) {
     const std::string temporary = TemporaryFileName(targetPath);
