@@ -27,6 +27,7 @@ int SetAndReadProgressRange(int max);
 void SetProgressBarPosition(int position);
 
 // Moves the window to the screen centre at 408 x 76, topmost, and shows or hides it.
+// This and the text line are handed to the window's thread without waiting for it.
 void PlaceProgressWindow(bool visible);
 
 }  // namespace platform

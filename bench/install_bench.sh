@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# Times the installation engine under Wine against a plain file copy and a
+# stored NSIS installer of the same files, and reports memory and size.
+#
+#   bench/install_bench.sh [RUNS]          (default 5; needs the windows build)
+#
+# Environment: NV_BENCH_PREFIX, a Wine prefix to use (default: a new one,
+# which takes about 20 s to make).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs=${1:-5}
+bin=build/windows/bin
+probe=$bin/engine_probe.exe
+rc=build/windows/resources/payload/payload.rc
+[[ -f $probe && -f $rc && -f $bin/setup.exe ]] || { echo "build the windows build first" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
+if [[ -n ${NV_BENCH_PREFIX:-} ]]; then
+    export WINEPREFIX=$NV_BENCH_PREFIX
+else
+    export WINEPREFIX=$work/prefix
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+fi
+drive_c=$WINEPREFIX/drive_c
+
+# One display and one running wineserver for every run, so that each run pays
+# only for starting its program.
+Xvfb -displayfd 3 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+trap 'wineserver -k 2>/dev/null; kill $xvfb_pid; rm -rf "$work"' EXIT
+while [[ ! -s $work/display ]]; do sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+wineserver -p
+
+# The payload's files under their installed names, from the resource script:
+# NAME TYPE "path" becomes name.type (the product's executable: Norvelik.exe).
+staging=$work/staging
+mkdir -p "$staging"
+payload_bytes=0
+while read -r name type path; do
+    [[ $name == //* || -z $name ]] && continue
+    path=${path//\"/}
+    file="${name,,}.${type,,}"
+    [[ $name == NORVELIK ]] && file=Norvelik.exe
+    cp "$path" "$staging/$file"
+    payload_bytes=$((payload_bytes + $(stat -c %s "$path")))
+done <"$rc"
+staging_win="Z:${staging//\//\\}"
+
+makensis -V1 -DOUT="$work/stored.exe" -DSRC="$staging" bench/stored_installer.nsi
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
+field() { sed -n "s/.*$1=\([0-9.]*\).*/\1/p"; }
+# Wall time of a Wine command in milliseconds.
+wall_ms() {
+    local start end
+    start=$(date +%s%N)
+    "$@" >/dev/null 2>&1 || true
+    end=$(date +%s%N)
+    echo $(((end - start) / 1000000))
+}
+
+run_probe() { wine "$probe" "$@"; }
+# Every measurement starts with no written data waiting for the disk, or the
+# kernel's write-back of the previous run is billed to the next.
+settle() { rm -rf "$drive_c/bench"; sync; }
+
+: >"$work/install" >"$work/write" >"$work/copy" >"$work/memory" >"$work/nsis" \
+  >"$work/nsis_ncrc" >"$work/start" >"$work/window"
+for i in $(seq "$runs"); do
+    settle
+    out=$(run_probe install "C:\\bench\\in$i")
+    echo "$out" | field ms >>"$work/install"
+    echo "$out" | field peak_private >>"$work/memory"
+    # The installed bytes must be the payload's, file for file.
+    for f in "$staging"/*; do cmp -s "$f" "$drive_c/bench/in$i/$(basename "$f")" ||
+        { echo "installed $(basename "$f") differs" >&2; exit 1; }; done
+    settle
+    run_probe write "C:\\bench\\wr$i" | field ms >>"$work/write"
+    settle
+    run_probe copy "$staging_win" "C:\\bench\\cp$i" | field ms >>"$work/copy"
+    # The progress window's fixed cost: one small file under the window, less
+    # its write and its one 128 ms wait.
+    settle
+    one=$(run_probe install "C:\\bench\\one$i" "nvq1.cok;" | field ms)
+    settle
+    one_write=$(run_probe write "C:\\bench\\onew$i" "nvq1.cok;" | field ms)
+    awk -v a="$one" -v b="$one_write" 'BEGIN {print a - b - 128}' >>"$work/window"
+    # An installer's time is its wall time less that of starting a program.
+    settle
+    wall_ms wine "$probe" copy "$staging_win" "C:\\bench\\empty" "" >>"$work/start"
+    settle
+    wall_ms wine "$work/stored.exe" /S "/D=C:\\bench\\ns$i" >>"$work/nsis"
+    settle
+    wall_ms wine "$work/stored.exe" /S /NCRC "/D=C:\\bench\\nc$i" >>"$work/nsis_ncrc"
+done
+settle
+
+waits_ms=$((29 * 128))
+install=$(median <"$work/install")
+write=$(median <"$work/write")
+copy=$(median <"$work/copy")
+start=$(median <"$work/start")
+window=$(median <"$work/window")
+less_waits=$(awk -v a="$install" -v w="$waits_ms" 'BEGIN {print a - w}')
+less_window=$(awk -v a="$less_waits" -v w="$window" 'BEGIN {print a - w}')
+nsis=$(awk -v n="$(median <"$work/nsis")" -v s="$start" 'BEGIN {print n - s}')
+nsis_ncrc=$(awk -v n="$(median <"$work/nsis_ncrc")" -v s="$start" 'BEGIN {print n - s}')
+memory=$(median <"$work/memory")
+setup_bytes=$(stat -c %s "$bin/setup.exe")
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
+echo "runs: $runs, payload: $payload_bytes bytes in 29 files"
+echo "| measure | median | ratio to plain copy |"
+echo "|---|---:|---:|"
+echo "| plain copy (CopyFileA) | $copy ms | 1.00 |"
+echo "| engine, whole file set | $install ms | $(ratio "$install" "$copy") |"
+echo "| engine, file set less 29 x 128 ms waits | $less_waits ms | $(ratio "$less_waits" "$copy") |"
+echo "| engine, file set less waits and the window's fixed cost ($window ms) | $less_window ms | $(ratio "$less_window" "$copy") |"
+echo "| engine, writes alone (no window, no waits) | $write ms | $(ratio "$write" "$copy") |"
+echo "| stored NSIS installer, silent | $nsis ms | $(ratio "$nsis" "$copy") |"
+echo "| stored NSIS installer, silent, /NCRC | $nsis_ncrc ms | $(ratio "$nsis_ncrc" "$copy") |"
+echo
+echo "| other | value |"
+echo "|---|---:|"
+echo "| peak private memory of the engine (PeakPagefileUsage) | $memory bytes |"
+# Symbols are not shipped: the stripped sizes are the ones that count.
+stripped_size() { cp "$1" "$work/stripped.exe"; i686-w64-mingw32-strip "$work/stripped.exe"; stat -c %s "$work/stripped.exe"; }
+probe_bytes=$(stat -c %s "$probe")
+echo "| setup.exe less payload (as built / stripped) | $((setup_bytes - payload_bytes)) / $(($(stripped_size "$bin/setup.exe") - payload_bytes)) bytes |"
+echo "| engine_probe.exe less payload (as built / stripped) | $((probe_bytes - payload_bytes)) / $(($(stripped_size "$probe") - payload_bytes)) bytes |"
+echo "| stored NSIS installer less payload | $(($(stat -c %s "$work/stored.exe") - payload_bytes)) bytes |"

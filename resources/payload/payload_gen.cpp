@@ -1,0 +1,198 @@
+// Build-time helper of the payload (runs on the build machine):
+//   payload_gen standins DIR full|small   writes stand-ins for the 26 data files
+//   payload_gen placeholder FILE LABEL    writes a small placeholder program file
+//   payload_gen check DIR                 checks a folder of real payload files
+//   payload_gen files DIR                 lists the 29 files such a folder holds
+//   payload_gen datafiles DIR             lists the 26 data files among them
+//   payload_gen rc OUT.rc DATADIR EXE UNINSTALL DLL
+//                                         writes the resource script of the payload
+// The data files' stand-ins keep the catalogue's names, sizes (full profile)
+// and version stamps, with a fast deterministic filling that does not
+// compress, so that timings and memory behave as with the real files.
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct DataFile {
+    const char* name;  // resource name; the file is its lower-case form + ".cok"
+    std::uint32_t size;
+    std::uint16_t stamp;  // bytes 5 and 6, little-endian
+};
+
+const DataFile kDataFiles[] = {
+    {"NVF", 17241417, 367},  {"NVM0", 11282454, 341}, {"NVM1", 6194936, 188},
+    {"NVM2", 5884855, 168},  {"NVM3", 4801652, 150},  {"NVM4", 6506129, 191},
+    {"NVM5", 12735714, 389}, {"NVN", 28002252, 1001}, {"NVQ1", 2577190, 1},
+    {"NVQ2", 2122319, 1},    {"NVQ3", 1541697, 1},    {"NVQ4", 2208953, 1},
+    {"NVQ5", 1937069, 1},    {"NVQ6", 2290968, 3},    {"NVQ7", 2629152, 2},
+    {"NVQ8", 2028973, 1},    {"NVQ9", 2091149, 1},    {"NVQ10", 2086528, 1},
+    {"NVQ11", 2644101, 2},   {"NVQ12", 2463327, 2},   {"NVQ13", 2060054, 1},
+    {"NVQ14", 2527158, 2},   {"NVQ15", 1816440, 1},   {"NVS", 19595374, 436},
+    {"NVT", 14613944, 383},  {"NVY", 11446208, 529},
+};
+
+// The stamp sits at bytes 5 and 6: a data file shorter than this has none.
+constexpr std::uint64_t kShortestDataFile = 7;
+
+std::string Lower(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
+
+std::string DataFileName(const DataFile& file) { return Lower(file.name) + ".cok"; }
+
+// The three programs: resource name, type, file name in a payload folder.
+struct Program {
+    const char* name;
+    const char* type;
+    const char* file;
+};
+const Program kPrograms[] = {
+    {"NORVELIK", "EXE", "Norvelik.exe"},
+    {"UNINSTALL", "EXE", "uninstall.exe"},
+    {"RICHED32", "DLL", "riched32.dll"},
+};
+
+bool WriteFile(const std::string& path, const std::vector<unsigned char>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) std::cerr << "payload_gen: cannot write " << path << "\n";
+    return static_cast<bool>(out);
+}
+
+std::vector<unsigned char> StandInBytes(std::size_t index, std::uint32_t size,
+                                        std::uint16_t stamp) {
+    std::vector<unsigned char> bytes(size);
+    std::uint64_t state = 0x9E3779B97F4A7C15ULL * (index + 1);  // xorshift64, never 0
+    std::size_t i = 0;
+    for (; i + 8 <= size; i += 8) {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        for (int b = 0; b < 8; ++b) bytes[i + b] = static_cast<unsigned char>(state >> (8 * b));
+    }
+    for (; i < size; ++i) bytes[i] = static_cast<unsigned char>(i * 131 + index);
+    if (size >= kShortestDataFile) {
+        bytes[5] = static_cast<unsigned char>(stamp & 0xFF);
+        bytes[6] = static_cast<unsigned char>(stamp >> 8);
+    }
+    return bytes;
+}
+
+int WriteStandIns(const std::string& dir, const std::string& profile) {
+    if (profile != "full" && profile != "small") {
+        std::cerr << "payload_gen: profile must be full or small, not " << profile << "\n";
+        return 1;
+    }
+    std::size_t index = 0;
+    for (const DataFile& file : kDataFiles) {
+        // The small profile: 1 to 4 KiB per file, for quick builds and tests.
+        std::uint32_t size =
+            profile == "full" ? file.size : static_cast<std::uint32_t>(1024 + (index * 997) % 3072);
+        if (!WriteFile(dir + "/" + DataFileName(file), StandInBytes(index, size, file.stamp))) {
+            return 1;
+        }
+        ++index;
+    }
+    return 0;
+}
+
+int WritePlaceholder(const std::string& path, const std::string& label) {
+    std::string text = "MZ placeholder for " + label + ": not a program\n";
+    return WriteFile(path, std::vector<unsigned char>(text.begin(), text.end())) ? 0 : 1;
+}
+
+bool FileSize(const std::string& path, std::uint64_t* size) {
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    *size = static_cast<std::uint64_t>(info.st_size);
+    return true;
+}
+
+int Check(const std::string& dir) {
+    std::vector<std::string> problems;
+    std::uint64_t size = 0;
+    for (const Program& program : kPrograms) {
+        if (!FileSize(dir + "/" + program.file, &size))
+            problems.push_back(std::string(program.file) + " is missing");
+    }
+    for (const DataFile& file : kDataFiles) {
+        std::string name = DataFileName(file);
+        if (!FileSize(dir + "/" + name, &size)) {
+            problems.push_back(name + " is missing");
+        } else if (size < kShortestDataFile) {
+            problems.push_back(name + " has " + std::to_string(size) +
+                               " bytes, too few to hold its version stamp");
+        }
+    }
+    if (problems.empty()) return 0;
+    std::cerr << "The payload folder " << dir << " cannot be packed:\n";
+    for (const std::string& problem : problems) std::cerr << "  " << problem << "\n";
+    return 1;
+}
+
+// Resource scripts take forward slashes, and a double quote is doubled.
+std::string Quoted(const std::string& path) {
+    std::string quoted = "\"";
+    for (char c : path) {
+        if (c == '\\') c = '/';
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+// The paths of the files a payload folder must hold, as a CMake list.
+int ListFiles(const std::string& dir, bool dataOnly) {
+    std::string list;
+    if (!dataOnly) {
+        for (const Program& program : kPrograms) list += dir + "/" + program.file + ";";
+    }
+    for (const DataFile& file : kDataFiles) list += dir + "/" + DataFileName(file) + ";";
+    list.pop_back();
+    std::cout << list;
+    return 0;
+}
+
+int WriteScript(const std::string& out, const std::string& dataDir, const std::string& exe,
+                const std::string& uninstall, const std::string& dll) {
+    std::ofstream rc(out, std::ios::trunc);
+    rc << "// Generated by payload_gen: the product's files as resources of setup.exe.\n";
+    rc << "NORVELIK EXE " << Quoted(exe) << "\n";
+    rc << "UNINSTALL EXE " << Quoted(uninstall) << "\n";
+    for (const DataFile& file : kDataFiles) {
+        rc << file.name << " COK " << Quoted(dataDir + "/" + DataFileName(file)) << "\n";
+    }
+    rc << "RICHED32 DLL " << Quoted(dll) << "\n";
+    rc.close();
+    if (!rc) std::cerr << "payload_gen: cannot write " << out << "\n";
+    return rc ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 3 && args[0] == "standins") return WriteStandIns(args[1], args[2]);
+    if (args.size() == 3 && args[0] == "placeholder") return WritePlaceholder(args[1], args[2]);
+    if (args.size() == 2 && args[0] == "check") return Check(args[1]);
+    if (args.size() == 2 && args[0] == "files") return ListFiles(args[1], false);
+    if (args.size() == 2 && args[0] == "datafiles") return ListFiles(args[1], true);
+    if (args.size() == 6 && args[0] == "rc") {
+        return WriteScript(args[1], args[2], args[3], args[4], args[5]);
+    }
+    std::cerr << "usage: payload_gen standins DIR full|small | placeholder FILE LABEL | "
+                 "check DIR | files DIR | datafiles DIR | rc OUT DATADIR EXE UNINSTALL DLL\n";
+    return 2;
+}

@@ -1,0 +1,38 @@
+// Writes one payload item to its target path, asking before an older data
+// file replaces a newer installed one.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Style of the older-version question: MB_YESNO | MB_ICONQUESTION |
+// MB_TASKMODAL | MB_TOPMOST.
+constexpr std::uint32_t kOlderVersionQuestionStyle = 0x42024;
+
+// The target with "~" after its last backslash (searched from the
+// second-to-last character back), or in front of a path without one.
+std::string TemporaryFileName(const std::string& targetPath);
+
+// The stamp reader for a versioned type ("cok", "pak", "3bs", "lng", compared
+// exactly), or nullptr for a type whose installed copy is replaced unasked.
+using StampReader = std::int32_t (*)(const std::string& path);
+StampReader StampReaderFor(const std::string& resourceType);
+
+// Whether the stamps of an existing target and the new copy are compared.
+// Language files whose path holds a "!" never are.
+bool ComparesVersions(const std::string& resourceType, const std::string& targetPath,
+                      bool checkVersion);
+
+// The question text and caption for the current mode.
+std::string OlderVersionQuestion(const std::string& targetPath, std::int32_t installedStamp,
+                                 std::int32_t newStamp, bool russian);
+std::string OlderVersionCaption(bool russian);
+
+// Writes the item (resourceName, resourceType) of the payload to targetPath.
+// The bytes always go to the "~" name first and take the target's place in
+// one step, so the folder never holds a cut-short file under the target's
+// name and a failed replacement leaves the installed copy as it was. Every
+// failure (missing item, write, replacement) is reported here with
+// "Can't install file " and the path; the caller looks for the file.
+void InstallFileFromResource(const std::string& resourceName, const std::string& resourceType,
+                             const std::string& targetPath, bool checkVersion);

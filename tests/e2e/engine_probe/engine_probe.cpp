@@ -1,0 +1,125 @@
+// A test program, never shipped: the installation engine with the real Win32
+// platform layer and the payload resources, driven from the command line.
+//
+//   engine_probe install FOLDER [FILELIST]  installs the file list (default:
+//                                           the product's 29 files) into FOLDER
+//   engine_probe write FOLDER [FILELIST]    the same without progress window and waits:
+//                                           the write phase alone
+//   engine_probe copy FROM TO [FILELIST]    copies the same files with CopyFileA,
+//                                           the yardstick for the engine's speed
+//
+// Message boxes are answered at once (see box_answerer.h); a last argument
+// --decline answers the older-version question with No.
+//
+// Prints one line: result=0|1 ms=<elapsed> peak_private=<bytes> peak_ws=<bytes>.
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <cstdio>
+#include <string>
+
+#include "box_answerer.h"
+#include "control/installer_state.h"
+#include "engine/file_list.h"
+#include "engine/install_file.h"
+#include "engine/install_file_set.h"
+
+namespace {
+
+const char* const kProductList =
+    "Norvelik.exe;uninstall.exe;nvf.cok;nvm0.cok;nvm1.cok;"
+    "nvm2.cok;nvm3.cok;nvm4.cok;nvm5.cok;nvn.cok;nvq1.cok;nvq2.cok;nvq3.cok;nvq4.cok;nvq5.cok;"
+    "nvq6.cok;nvq7.cok;nvq8.cok;nvq9.cok;nvq10.cok;nvq11.cok;nvq12.cok;nvq13.cok;nvq14.cok;"
+    "nvq15.cok;nvs.cok;nvt.cok;nvy.cok;riched32.dll;";
+
+std::string AsFolder(std::string path) {
+    if (!path.empty() && path.back() != '\\') path += '\\';
+    return path;
+}
+
+double NowMs() {
+    LARGE_INTEGER frequency, counter;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&counter);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// The registration step makes the program folder before the files go in.
+void MakeFolderTree(const std::string& folder) {
+    for (std::size_t cut = folder.find('\\', 3); cut != std::string::npos;
+         cut = folder.find('\\', cut + 1)) {
+        CreateDirectoryA(folder.substr(0, cut).c_str(), nullptr);
+    }
+}
+
+bool Install(const std::string& folder, const std::string& list) {
+    InstallerState& s = State();
+    s.ProductName = "Norvelik";
+    s.ShortTitleRu = "Норвелик";
+    s.ShortTitleEn = s.ShortTitleRu;
+    s.VersionText = "1500";
+    s.IsRussian = PRIMARYLANGID(LANGIDFROMLCID(GetUserDefaultLCID())) == LANG_RUSSIAN;
+    s.ProgramFolder = AsFolder(folder);
+    MakeFolderTree(s.ProgramFolder);
+    s.FileList = list;
+    return InstallFileSet();
+}
+
+// The writes alone: each entry through the single-file installer, with no
+// progress window and no wait for the file.
+bool Write(const std::string& folder, std::string list) {
+    MakeFolderTree(AsFolder(folder));
+    bool all = true;
+    for (int n = CountFileListEntries(list); n > 0; --n) {
+        const FileListEntry e = ParseFileListEntry(FirstFileListEntry(list), AsFolder(folder));
+        InstallFileFromResource(e.resourceName, e.resourceType, e.targetPath, true);
+        all = GetFileAttributesA(e.targetPath.c_str()) != INVALID_FILE_ATTRIBUTES && all;
+        list = WithoutFirstFileListEntry(list);
+    }
+    return all;
+}
+
+bool Copy(const std::string& from, const std::string& to, std::string list) {
+    MakeFolderTree(AsFolder(to));
+    bool all = true;
+    for (int n = CountFileListEntries(list); n > 0; --n) {
+        const std::string entry = FirstFileListEntry(list);
+        all = CopyFileA((AsFolder(from) + entry).c_str(), (AsFolder(to) + entry).c_str(), FALSE) &&
+              all;
+        list = WithoutFirstFileListEntry(list);
+    }
+    return all;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // A trailing --decline answers the older-version question with No.
+    const bool decline = argc > 1 && std::string(argv[argc - 1]) == "--decline";
+    if (decline) --argc;
+    StartBoxAnswerer(decline);
+    const std::string mode = argc > 1 ? argv[1] : "";
+    bool result = false;
+    const double start = NowMs();
+    if (mode == "install" && (argc == 3 || argc == 4)) {
+        result = Install(argv[2], argc == 4 ? argv[3] : kProductList);
+    } else if (mode == "write" && (argc == 3 || argc == 4)) {
+        result = Write(argv[2], argc == 4 ? argv[3] : kProductList);
+    } else if (mode == "copy" && (argc == 4 || argc == 5)) {
+        result = Copy(argv[2], argv[3], argc == 5 ? argv[4] : kProductList);
+    } else {
+        std::fprintf(stderr,
+                     "usage: engine_probe install FOLDER [LIST] | write FOLDER [LIST] | copy FROM "
+                     "TO [LIST]\n");
+        return 2;
+    }
+    const double elapsed = NowMs() - start;
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    std::printf("result=%d ms=%.1f peak_private=%lu peak_ws=%lu\n", result ? 1 : 0, elapsed,
+                static_cast<unsigned long>(memory.PeakPagefileUsage),
+                static_cast<unsigned long>(memory.PeakWorkingSetSize));
+    return result ? 0 : 1;
+}
