@@ -31,7 +31,14 @@ constexpr UINT kPlace = WM_APP + 2;        // wParam: show (1) or hide (0)
 
 // The texts for the window's creation: written by the main thread, read once
 // by the window thread, so they are handed over under a lock.
-SRWLOCK textLock = SRWLOCK_INIT;
+// A critical section rather than a slim lock: the latter is missing on Windows XP.
+CRITICAL_SECTION& TextLock() {
+    // First reached on the main thread, before the window thread exists.
+    static CRITICAL_SECTION lock;
+    static const bool ready = (InitializeCriticalSection(&lock), true);
+    (void)ready;
+    return lock;
+}
 std::string creationCaption;
 std::string creationText;
 
@@ -47,16 +54,16 @@ std::atomic<bool> windowUp{false};
 std::atomic<bool> threadRunning{false};
 
 std::string Locked(const std::string& text) {
-    AcquireSRWLockShared(&textLock);
+    EnterCriticalSection(&TextLock());
     std::string copy = text;
-    ReleaseSRWLockShared(&textLock);
+    LeaveCriticalSection(&TextLock());
     return copy;
 }
 
 void StoreLocked(std::string* target, const std::string& value) {
-    AcquireSRWLockExclusive(&textLock);
+    EnterCriticalSection(&TextLock());
     *target = value;
-    ReleaseSRWLockExclusive(&textLock);
+    LeaveCriticalSection(&TextLock());
 }
 
 HWND CreateChild(HWND parent, const char* className, const std::string& text, DWORD style, int y,
@@ -141,10 +148,10 @@ DWORD WINAPI RunProgressWindow(LPVOID) {
 namespace platform {
 
 void StartProgressWindowThread(const std::string& caption, const std::string& text) {
-    AcquireSRWLockExclusive(&textLock);
+    EnterCriticalSection(&TextLock());
     creationCaption = caption;
     creationText = text;
-    ReleaseSRWLockExclusive(&textLock);
+    LeaveCriticalSection(&TextLock());
     if (threadRunning.exchange(true)) return;  // the thread on its way takes these texts
     HANDLE thread = CreateThread(nullptr, 0, RunProgressWindow, nullptr, 0, nullptr);
     if (thread == nullptr) {
