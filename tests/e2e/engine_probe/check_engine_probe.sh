@@ -29,7 +29,8 @@ cleanup() {
 }
 trap cleanup EXIT
 while [[ ! -s $work/display ]]; do sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+display=$(cat "$work/display")
+export DISPLAY=:$display
 [[ -d $WINEPREFIX/drive_c ]] || wineboot -i >/dev/null 2>&1
 folder=$WINEPREFIX/drive_c/NV
 
