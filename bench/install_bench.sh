@@ -33,7 +33,8 @@ Xvfb -displayfd 3 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb_pid=$!
 trap 'wineserver -k 2>/dev/null; kill $xvfb_pid; rm -rf "$work"' EXIT
 while [[ ! -s $work/display ]]; do sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+display=$(cat "$work/display")
+export DISPLAY=:$display
 wineserver -p
 
 # The payload's files under their installed names, from the resource script:
@@ -69,8 +70,7 @@ run_probe() { wine "$probe" "$@"; }
 # kernel's write-back of the previous run is billed to the next.
 settle() { rm -rf "$drive_c/bench"; sync; }
 
-: >"$work/install" >"$work/write" >"$work/copy" >"$work/memory" >"$work/nsis" \
-  >"$work/nsis_ncrc" >"$work/start" >"$work/window"
+for measure in install write copy memory nsis nsis_ncrc start window; do : >"$work/$measure"; done
 for i in $(seq "$runs"); do
     settle
     out=$(run_probe install "C:\\bench\\in$i")

@@ -29,7 +29,8 @@ cleanup() {
 }
 trap cleanup EXIT
 while [[ ! -s $work/display ]]; do sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+display=$(cat "$work/display")
+export DISPLAY=:$display
 [[ -d $WINEPREFIX/drive_c ]] || wineboot -i >/dev/null 2>&1
 folder=$WINEPREFIX/drive_c/NV
 
@@ -94,6 +95,25 @@ cp "$work/newer.cok" "$folder/nvf.cok"
 LC_ALL=ru_RU.UTF-8 LANG=ru_RU.UTF-8 probe install 'C:\NV' 'nvf.cok;' --decline
 expect_boxes "declined older copy, Russian" 'box caption=Резонный вопрос text=Устанавливаемый файл C:\NV\nvf.cok|более старой версии, чем уже установленный.||Действительно ли Вы хотите заменить уже имеющийся|файл версии 999 на более старый версии 367? buttons=&Да|&Нет'
 cmp -s "$work/newer.cok" "$folder/nvf.cok" || fail "declined older copy, Russian: installed copy changed"
+
+# The progress window as the system sees it: the window and its controls
+# where and as they are meant to be, one window however often it is shown.
+probe window
+window_line=$(grep -a '^window ' <<<"$out")
+style=$((16#$(sed -n 's/.* style=\([0-9a-f]*\).*/\1/p' <<<"$window_line")))
+exstyle=$((16#$(sed -n 's/.*exstyle=\([0-9a-f]*\).*/\1/p' <<<"$window_line")))
+((style & 0x00400000)) || fail "window: no dialog frame in style $style"
+((style & 0x00080000)) && fail "window: it has a system menu"
+(((exstyle & 0x00020009) == 0x00020009)) || fail "window: extended style $exstyle"
+read -r screen_w screen_h < <(sed -n 's/^screen=\([0-9]*\)x\([0-9]*\)/\1 \2/p' <<<"$out")
+expected_place="x=$(((screen_w - 408) / 2)) y=$(((screen_h - 76) / 2)) w=408 h=76 caption=First caption"
+[[ $window_line == *"$expected_place" ]] || fail "window: [$window_line], expected [$expected_place]"
+for line in "up=1" "class style=0203 extra=4,4" \
+    "child=Static style=50000000 x=2 y=2 w=399 h=20 id=0 text=first text" \
+    "child=msctls_progress32 style=50040000 x=2 y=24 w=400 h=20 id=0 text=" \
+    "range=29 position=7" "hidden=1" "shown again=1 caption=" "text=" "windows=1"; do
+    grep -aqxF "$line" <<<"$out" || fail "window: no line [$line] in [$out]"
+done
 
 # An item the payload lacks: reported by path, then by name after the wait.
 probe install 'C:\NV' 'nvx.cok;'

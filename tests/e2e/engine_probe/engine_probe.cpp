@@ -7,6 +7,7 @@
 //                                           the write phase alone
 //   engine_probe copy FROM TO [FILELIST]    copies the same files with CopyFileA,
 //                                           the yardstick for the engine's speed
+//   engine_probe window                     reports the progress window (window_report.h)
 //
 // Message boxes are answered at once (see box_answerer.h); a last argument
 // --decline answers the older-version question with No.
@@ -24,6 +25,7 @@
 #include "engine/file_list.h"
 #include "engine/install_file.h"
 #include "engine/install_file_set.h"
+#include "window_report.h"
 
 namespace {
 
@@ -106,12 +108,14 @@ int main(int argc, char** argv) {
         result = Install(argv[2], argc == 4 ? argv[3] : kProductList);
     } else if (mode == "write" && (argc == 3 || argc == 4)) {
         result = Write(argv[2], argc == 4 ? argv[3] : kProductList);
+    } else if (mode == "window" && argc == 2) {
+        result = ReportProgressWindow();
     } else if (mode == "copy" && (argc == 4 || argc == 5)) {
         result = Copy(argv[2], argv[3], argc == 5 ? argv[4] : kProductList);
     } else {
         std::fprintf(stderr,
                      "usage: engine_probe install FOLDER [LIST] | write FOLDER [LIST] | copy FROM "
-                     "TO [LIST]\n");
+                     "TO [LIST] | window\n");
         return 2;
     }
     const double elapsed = NowMs() - start;
