@@ -64,7 +64,7 @@ TEST_F(UninstallPlanTest, LanguageFilesGoFromTheLanguageFolderWhichGoesWhenEmpty
     EXPECT_EQ(plan.foldersWhenEmpty.front(), kFolder + "language\\");
 
     const UninstallOutcome outcome = ExecutePlan(plan, "");
-    EXPECT_EQ(fake::FilesIn(kFolder + "language\\"), std::vector<std::string>{"codes.lng"});
+    EXPECT_EQ(fake::FileNamesIn(kFolder + "language\\"), std::vector<std::string>{"codes.lng"});
     EXPECT_EQ(outcome.foldersKept, (std::vector<std::string>{kFolder + "language\\", kFolder}));
     EXPECT_TRUE(outcome.Complete());
 }

@@ -12,8 +12,8 @@ void ExpectNothingRemoved() {
     for (const std::string& name : fake::InstalledFileNames()) {
         EXPECT_TRUE(fake::Files().HasFile(kFolder + name)) << name;
     }
-    EXPECT_EQ(fake::FilesIn(fake::kCommonStartMenu).size(), 3u);
-    EXPECT_EQ(fake::FilesIn(fake::kUserStartMenu).size(), 3u);
+    EXPECT_EQ(fake::FileNamesIn(fake::kCommonStartMenu).size(), 3u);
+    EXPECT_EQ(fake::FileNamesIn(fake::kUserStartMenu).size(), 3u);
     EXPECT_TRUE(fake::Files().HasFile(fake::kDesktopShortcut));
     EXPECT_TRUE(fake::Registry().KeyExists(fake::kNativeEntry));
     EXPECT_TRUE(fake::Registry().KeyExists(fake::kStrayEntry));
@@ -151,7 +151,7 @@ TEST_F(UninstallTest, AUsersFileKeepsItselfAndTheProgramFolder) {
     fake::Files().AddFile(kFolder + "saves\\game1.sav", "save");
     RunAsCopy();
 
-    EXPECT_EQ(fake::FilesIn(kFolder), std::vector<std::string>{"мои заметки.txt"});
+    EXPECT_EQ(fake::FileNamesIn(kFolder), std::vector<std::string>{"мои заметки.txt"});
     EXPECT_TRUE(fake::Files().HasFile(kFolder + "saves\\game1.sav"));
     EXPECT_FALSE(fake::Registry().KeyExists(fake::kNativeEntry));
     EXPECT_EQ(OnlyMessage().text,
@@ -202,7 +202,7 @@ TEST_F(UninstallTest, AHeldFileIsNamedInTheOneMessageAndTheRestIsRemoved) {
         fake::Files().File(kFolder + "nvq3.cok")->held = fake::FakeFile::Held::ReadSharing;
         RunAsCopy();
 
-        EXPECT_EQ(fake::FilesIn(kFolder), (std::vector<std::string>{"Norvelik.exe", "nvq3.cok"}));
+        EXPECT_EQ(fake::FileNamesIn(kFolder), (std::vector<std::string>{"Norvelik.exe", "nvq3.cok"}));
         EXPECT_FALSE(fake::Files().HasFolder(fake::kCommonStartMenu));
         EXPECT_FALSE(fake::Registry().KeyExists(fake::kNativeEntry));
         EXPECT_EQ(OnlyMessage().text, r.text);
@@ -214,7 +214,7 @@ TEST_F(UninstallTest, OnlyTheSetupsShortcutsLeaveTheStartMenuFolders) {
     fake::PutShortcut(std::string(fake::kCommonStartMenu) + "Справка.lnk", "C:\\help.chm");
     RunAsCopy();
 
-    EXPECT_EQ(fake::FilesIn(fake::kCommonStartMenu), std::vector<std::string>{"Справка.lnk"});
+    EXPECT_EQ(fake::FileNamesIn(fake::kCommonStartMenu), std::vector<std::string>{"Справка.lnk"});
     EXPECT_FALSE(fake::Files().HasFolder(fake::kUserStartMenu));
 }
 

@@ -1,5 +1,6 @@
 #include "fake_files.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "fake_util.h"
@@ -27,6 +28,17 @@ std::string NameOf(const std::string& path) {
 }
 
 }  // namespace
+
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+    std::vector<platform::FolderEntry> entries;
+    std::vector<std::string> names;
+    if (Files().List(folder, &entries) != platform::kSuccess) return names;
+    for (const platform::FolderEntry& e : entries) {
+        if (!e.isFolder) names.push_back(e.name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 FakeFiles& Files() {
     static FakeFiles files;

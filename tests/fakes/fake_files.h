@@ -78,6 +78,9 @@ private:
 
 FakeFiles& Files();
 
+// The names of the files (not folders) directly in `folder`, sorted.
+std::vector<std::string> FileNamesIn(const std::string& folder);
+
 // Normalised key of a path: lower case, no trailing backslash.
 std::string PathKey(const std::string& path);
 

@@ -13,17 +13,6 @@ FileSetDouble& FileSet() {
     return fileSet;
 }
 
-std::vector<std::string> FileNamesIn(const std::string& folder) {
-    std::vector<platform::FolderEntry> entries;
-    std::vector<std::string> names;
-    if (Files().List(folder, &entries) != platform::kSuccess) return names;
-    for (const platform::FolderEntry& e : entries) {
-        if (!e.isFolder) names.push_back(e.name);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 namespace {
 
 bool InstallFileSetDouble() {

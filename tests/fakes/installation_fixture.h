@@ -34,8 +34,6 @@ struct FileSetDouble {
 
 FileSetDouble& FileSet();
 
-// Files directly in a folder, by name, sorted.
-std::vector<std::string> FileNamesIn(const std::string& folder);
 
 }  // namespace fake
 

@@ -14,17 +14,6 @@ std::vector<std::string> InstalledFileNames() {
     return FileListEntries(ProductFileList("Norvelik"));
 }
 
-std::vector<std::string> FilesIn(const std::string& folder) {
-    std::vector<platform::FolderEntry> entries;
-    std::vector<std::string> names;
-    if (Files().List(folder, &entries) != platform::kSuccess) return names;
-    for (const platform::FolderEntry& e : entries) {
-        if (!e.isFolder) names.push_back(e.name);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 void PutShortcut(const std::string& linkFile, const std::string& target) {
     platform::ShellLinkSpec link;
     link.target = target;
