@@ -18,7 +18,10 @@
 #
 # The scenario sees ${NV_BIN}, the Windows path of --bin, ${NV_SETUP}, the
 # Windows path of the run's setup.exe, ${NV_PAYLOAD}, the folder of the packed
-# stand-in data files (when there is one), and every NAME=VALUE.
+# stand-in data files, ${NV_PAYLOAD_KB}, the size of the 29 installed files in
+# KiB as the setup should record it, ${NV_TODAY}, the local date as YYYYMMDD,
+# ${NV_SHOTS}, the folder for screenshots (kept under WORK/e2e-screenshots,
+# converted to PNG when ImageMagick's convert is there), and every NAME=VALUE.
 # A prefix is copied from a template made once per architecture with
 # `wineboot -i` and kept under WORK/wine-templates; each run gets its own copy,
 # its own wineserver and, without DISPLAY (or with NV_E2E_XVFB=1), its own Xvfb,
@@ -104,6 +107,16 @@ if [ -f "$setup" ]; then cp "$setup" "$run/setup.exe"; fi
 NV_SETUP=$(nv_windows_path "$run/setup.exe")
 NV_PAYLOAD=$(nv_windows_path "$payload")
 export NV_SETUP NV_PAYLOAD
+# What the installed files should add up to: the data files and the three
+# programs the payload packs, summed here independently of the setup.
+kib=0
+if [ -d "$payload" ]; then
+    kib=$(stat -c %s "$payload"/* "$bin/standin_product.exe" "$bin/uninstall.exe" \
+        "$bin/standin_riched32.dll" 2>/dev/null | awk '{ s += $1 } END { printf "%d", s / 1024 }')
+fi
+NV_PAYLOAD_KB=$kib
+NV_TODAY=$(date +%Y%m%d)
+export NV_PAYLOAD_KB NV_TODAY
 # Screenshots a scenario takes land here, kept after the run.
 NV_SHOTS=$(nv_windows_path "$work/e2e-screenshots/$(basename "$scenario" .nvs).$arch")
 export NV_SHOTS
@@ -117,6 +130,13 @@ status=0
 timeout --kill-after=10 "${NV_E2E_TIMEOUT:-300}" \
     wine "$bin/nvdriver.exe" "$(nv_windows_path "$scenario")" "$@" || status=$?
 finished=$(date +%s.%N)
+shots=$work/e2e-screenshots/$(basename "$scenario" .nvs).$arch
+if [ -d "$shots" ] && command -v convert >/dev/null; then
+    for bmp in "$shots"/*.bmp; do
+        [ -f "$bmp" ] || continue
+        convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+    done
+fi
 
 LC_ALL=C awk -v a="$started" -v b="$copied" -v c="$finished" -v what="$arch, $lang" \
     'BEGIN { printf "timing: prefix copy %.2f s, scenario %.2f s (%s)\n", b - a, c - b, what }'
