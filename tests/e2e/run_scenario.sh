@@ -134,7 +134,7 @@ shots=$work/e2e-screenshots/$(basename "$scenario" .nvs).$arch
 if [ -d "$shots" ] && command -v convert >/dev/null; then
     for bmp in "$shots"/*.bmp; do
         [ -f "$bmp" ] || continue
-        convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"
+        convert "$bmp" -trim +repage "${bmp%.bmp}.png" && rm -f "$bmp"
     done
 fi
 

@@ -44,9 +44,19 @@ void WriteBmp(const std::string& path, int width, int height, const std::vector<
     if (!ok) throw Failure("cannot write " + Quoted(path));
 }
 
-// screenshot FILE: the whole screen as a 24-bit BMP
+// Asks a window to paint itself now: RDW_UPDATENOW sends the paint messages,
+// so the window's owner has painted by the time this returns.
+BOOL CALLBACK PaintNow(HWND window, LPARAM) {
+    if (IsWindowVisible(window))
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    return TRUE;
+}
+
+// screenshot FILE: the whole screen as a 24-bit BMP, every window painted first
 void Screenshot(Context&, const Command& cmd) {
     cmd.ExpectArgs(1, 1);
+    EnumWindows(PaintNow, 0);
     int width = GetSystemMetrics(SM_CXSCREEN);
     int height = GetSystemMetrics(SM_CYSCREEN);
     HDC screen = GetDC(nullptr);
