@@ -115,8 +115,7 @@ fi
 # What the setup left behind, as the driver reads it from inside the prefix.
 echo
 (cd "${run:-$bin}" && wine "$bin/nvdriver.exe" \
-    "$(nv_windows_path "$root/scripts/run/show_installation.nvs")" 2>&1 |
-    grep -v '^> ' || true)
+    "$(nv_windows_path "$root/scripts/run/show_installation.nvs")" 2>&1 | grep -v '^> ') || true
 # Let the registry reach the prefix's files, so the next look at them sees this run.
 timeout 15 env WINEPREFIX="$prefix" wineserver -w || true
 exit "$status"
