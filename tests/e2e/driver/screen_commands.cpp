@@ -75,14 +75,13 @@ void Screenshot(Context&, const Command& cmd) {
     info.bmiHeader.biCompression = BI_RGB;
     size_t stride = (size_t(width) * 3 + 3) & ~size_t(3);
     std::vector<char> rows(stride * size_t(height));
-    int lines = copied ? GetDIBits(memory, bitmap, 0, UINT(height), rows.data(), &info,
-                                   DIB_RGB_COLORS)
-                       : 0;
+    int lines =
+        copied ? GetDIBits(memory, bitmap, 0, UINT(height), rows.data(), &info, DIB_RGB_COLORS) : 0;
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    if (lines != height) throw Failure("cannot copy the screen, error " +
-                                       std::to_string(GetLastError()));
+    if (lines != height)
+        throw Failure("cannot copy the screen, error " + std::to_string(GetLastError()));
     WriteBmp(cmd.Arg(0), width, height, rows);
     Log("screenshot " + std::to_string(width) + "x" + std::to_string(height));
 }
