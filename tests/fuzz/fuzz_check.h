@@ -31,5 +31,4 @@ inline void SplitAtZero(const std::string& input, std::string* first, std::strin
 }  // namespace fuzz
 
 // Not assert(): it must hold in every build type.
-#define FUZZ_CHECK(rule) \
-    ((rule) ? static_cast<void>(0) : ::fuzz::Fail(#rule, __FILE__, __LINE__))
+#define FUZZ_CHECK(rule) ((rule) ? static_cast<void>(0) : ::fuzz::Fail(#rule, __FILE__, __LINE__))

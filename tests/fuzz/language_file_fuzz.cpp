@@ -29,6 +29,8 @@ void CheckStampLine(const std::string& line) {
     FUZZ_CHECK(digits < line.size());
     FUZZ_CHECK(line.find_first_not_of("0123456789", digits) == std::string::npos);
     FUZZ_CHECK(line.find(Magnitude(value)) != std::string::npos);
+    // Too great a number must not wrap round to the other sign.
+    FUZZ_CHECK(line[first] == '-' ? value <= 0 : value >= 0);
     // The number's own spelling reads back as the same number.
     std::int32_t again = 0;
     FUZZ_CHECK(ParseStampLine(std::to_string(value), &again) && again == value);
@@ -52,6 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(stamp == 0);
     } else {
         FUZZ_CHECK(text.find(Magnitude(stamp)) != std::string::npos);
+        FUZZ_CHECK(stamp >= 0 || text.find('-') != std::string::npos);
     }
     return 0;
 }

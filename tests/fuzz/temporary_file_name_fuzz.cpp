@@ -9,14 +9,15 @@ namespace {
 
 // Whether `temporary` is `target` with a "~" put in at `mark`, between the
 // folder (empty or ending in a backslash) and the file name (with no
-// backslash, unless as its last character).
-bool TildeOpensFileName(const std::string& target, const std::string& temporary,
-                        std::size_t mark) {
+// backslash, unless as its last character, and never empty: a target's last
+// character is never taken as the end of its folder).
+bool TildeOpensFileName(const std::string& target, const std::string& temporary, std::size_t mark) {
     if (temporary[mark] != '~') return false;
     const std::string folder = temporary.substr(0, mark);
     const std::string name = temporary.substr(mark + 1);
     if (folder + name != target) return false;
     if (!folder.empty() && folder.back() != '\\') return false;
+    if (name.empty()) return target.empty();
     const std::size_t inner = name.find('\\');
     return inner == std::string::npos || inner + 1 == name.size();
 }
