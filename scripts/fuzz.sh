@@ -50,7 +50,7 @@ if [ "$merge" = 1 ]; then
         target=$(basename "$program" _fuzz)
         kept="tests/fuzz/corpus/$target"
         mkdir -p "$kept"
-        "$program" -merge=1 -max_len=4096 -timeout=2 "$kept" "build/fuzz/tests/fuzz/found/$target" \
+        "$program" -merge=1 -max_len=1024 -timeout=2 "$kept" "build/fuzz/tests/fuzz/found/$target" \
             2>&1 | grep -E 'MERGE-OUTER: [0-9]+ new files' || true
         echo "$target: $(find "$kept" -type f | wc -l) inputs kept"
     done
