@@ -3,6 +3,8 @@
 #include <string>
 
 #include "control/installer_state.h"
+#include "control/product_file_list.h"
+#include "engine/free_space.h"
 #include "host/common_unit.h"
 #include "host/paths.h"
 #include "platform/files.h"
@@ -223,6 +225,14 @@ void TSetupForm::ConfirmFolder() {
                               platform::CreateFolderTree(s.ProgramFolder) == platform::kSuccess);
     if (!folderReady) {
         WarningBox(kFolderNotCreatable, kFolderNotCreatable);
+        return;
+    }
+    // A disk too small for the files is told now, while another folder can
+    // still be chosen, rather than as failed files halfway through.
+    const SpaceCheck space = CheckFreeSpace(s.ProgramFolder, ProductFileList(s.ProductName));
+    if (!space.enough) {
+        const std::string text = NotEnoughSpaceText(space.neededBytes, space.freeBytes);
+        WarningBox(text, text);
         return;
     }
     s.InstallConfirmed = true;
