@@ -59,6 +59,21 @@ bool IsAbsoluteFolder(const std::string& path) {
     return path.size() > 2 && path[0] == '\\' && path[1] == '\\';
 }
 
+// "C:\Norvelik\..\" holds the product word but names the drive root: a
+// "." or ".." step would let the installation, and later the uninstaller's
+// removal of the program folder, reach a folder the user never meant.
+bool HasRelativeStep(const std::string& path) {
+    std::size_t start = 0;
+    while (start < path.size()) {
+        std::size_t end = path.find('\\', start);
+        if (end == std::string::npos) end = path.size();
+        const std::string step = path.substr(start, end - start);
+        if (step == "." || step == "..") return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 }  // namespace
 
 TSetupForm::TSetupForm()
@@ -221,6 +236,7 @@ void TSetupForm::ConfirmFolder() {
         return;
     }
     const bool folderReady = IsAbsoluteFolder(s.ProgramFolder) &&
+                             !HasRelativeStep(s.ProgramFolder) &&
                              (platform::FolderExists(s.ProgramFolder) ||
                               platform::CreateFolderTree(s.ProgramFolder) == platform::kSuccess);
     if (!folderReady) {

@@ -6,6 +6,9 @@
 #include "text.h"
 
 namespace nv {
+
+void AddFaultCommands(CommandTable& table);  // fault_commands.cpp
+
 namespace {
 
 bool Exists(const std::string& path, bool& isFolder) {
@@ -163,6 +166,7 @@ void AddFileCommands(CommandTable& table) {
     table["copy_file"] = {Copy, "FROM TO"};
     table["make_folder"] = {MakeFolder, "PATH"};
     table["list_folder"] = {ListFolder, "PATH"};
+    AddFaultCommands(table);
 }
 
 }  // namespace nv
