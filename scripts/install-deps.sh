@@ -17,7 +17,7 @@ fi
 
 for pkg in cmake ninja-build g++ libgtest-dev googletest pkg-config \
            g++-mingw-w64-i686 binutils-mingw-w64-i686 \
-           wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick locales file nsis; do
+           wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick fonts-dejavu-core locales file nsis; do
     have "$pkg" || need+=("$pkg")
 done
 

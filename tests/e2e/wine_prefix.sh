@@ -9,6 +9,15 @@ nv_windows_path() {
     printf 'Z:%s\n' "${path//\//\\}"
 }
 
+# The font family that stands in for Arial in the prefixes, or nothing when
+# Arial itself is there (or no stand-in is).
+nv_arial_stand_in() {
+    command -v fc-list >/dev/null || return 0
+    fc-list : family | grep -qi '^arial' && return 0
+    fc-list : family | grep -qi 'DejaVu Sans Condensed' && echo 'DejaVu Sans Condensed'
+    return 0
+}
+
 # Makes the template prefix TEMPLATES/ARCH unless a complete one for this Wine
 # version is there. A new 64-bit prefix takes about 20 s, so it is made once
 # and copied for every run. The caller holds the lock.
@@ -16,7 +25,7 @@ nv_make_template() {
     local templates=$1 arch=$2
     local template="$templates/$arch" stamp
     # Bump the last word when the way templates are made changes.
-    stamp="$(wine --version) $arch unmanaged"
+    stamp="$(wine --version) $arch unmanaged, $(nv_arial_stand_in)"
     if [ -f "$template/.nv-template" ] && [ "$(cat "$template/.nv-template")" = "$stamp" ]; then
         return 0
     fi
@@ -32,6 +41,15 @@ nv_make_template() {
     # none, and Wine would otherwise wait 2 s for one whenever a window closes.
     env -u DISPLAY WINEPREFIX="$template.new" WINEDEBUG=-all \
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    # Without Arial, the font of the setup form, Wine takes a wider face and
+    # long captions are cut off: a condensed face comes closer to its widths.
+    local arial
+    arial=$(nv_arial_stand_in)
+    if [ -n "$arial" ]; then
+        env -u DISPLAY WINEPREFIX="$template.new" WINEDEBUG=-all \
+            wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ \
+            /d "$arial" /f >/dev/null 2>&1
+    fi
     # The registry reaches the prefix's files only when the wineserver ends.
     WINEPREFIX="$template.new" wineserver -w
     # Wine links the user's Documents, Desktop and the like to the Unix home

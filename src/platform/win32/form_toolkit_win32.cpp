@@ -114,6 +114,11 @@ void DestroyForm(WidgetHandle form) {
     if (hwnd == nullptr) return;
     ::DestroyWindow(hwnd);
     ForgetForm(form);
+    // A form closed while a message sent from another thread or process is
+    // handled (BM_CLICK, WM_CLOSE sent to it) is destroyed inside GetMessage,
+    // which would then wait on for ever: a posted message wakes the loop, so
+    // that it sees the form gone.
+    ::PostMessageA(nullptr, WM_NULL, 0, 0);
 }
 
 void RunFormLoop(WidgetHandle form) {

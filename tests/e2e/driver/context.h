@@ -45,6 +45,7 @@ void AddRegistryCommands(CommandTable& table);
 void AddFileCommands(CommandTable& table);
 void AddShortcutCommands(CommandTable& table);
 void AddMiscCommands(CommandTable& table);
+void AddScreenCommands(CommandTable& table);
 
 // How long a wait may last unless the scenario says otherwise: long enough for
 // a loaded machine, since a wait ends as soon as its condition holds.

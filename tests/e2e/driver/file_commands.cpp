@@ -137,9 +137,10 @@ void MakeFolder(Context&, const Command& cmd) {
         throw Failure("cannot create, error " + std::to_string(GetLastError()));
 }
 
-// list_folder PATH: names and sizes, for writing scenarios
+// list_folder PATH [count=N]: names and sizes; with count=, exactly N entries
 void ListFolder(Context&, const Command& cmd) {
     cmd.ExpectArgs(1, 1);
+    long long entries = 0;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((cmd.Arg(0) + "\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) throw Failure("cannot list " + Quoted(cmd.Arg(0)));
@@ -147,9 +148,26 @@ void ListFolder(Context&, const Command& cmd) {
         std::string name = found.cFileName;
         if (name == "." || name == "..") continue;
         bool folder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        ++entries;
         Log("  " + Quoted(name) + (folder ? " folder" : " " + std::to_string(found.nFileSizeLow)));
     } while (FindNextFileA(search, &found));
     FindClose(search);
+    if (cmd.Has("count") && entries != cmd.IntOpt("count", 0))
+        throw Failure(std::to_string(entries) + " entries, expected " + cmd.Opt("count"));
+}
+
+// same_files FOLDER OTHER NAME...: each NAME in FOLDER equals the one in OTHER byte for byte
+void SameFiles(Context&, const Command& cmd) {
+    cmd.ExpectArgs(3, size_t(-1));
+    for (size_t i = 2; i < cmd.ArgCount(); ++i) {
+        std::string a = Contents(cmd.Arg(0) + "\\" + cmd.Arg(i));
+        std::string b = Contents(cmd.Arg(1) + "\\" + cmd.Arg(i));
+        if (a != b)
+            throw Failure(Quoted(cmd.Arg(i)) + " differs at byte " +
+                          std::to_string(FirstDifference(a, b)) + " (sizes " +
+                          std::to_string(a.size()) + " and " + std::to_string(b.size()) + ")");
+    }
+    Log(std::to_string(cmd.ArgCount() - 2) + " files equal");
 }
 
 }  // namespace
@@ -165,7 +183,8 @@ void AddFileCommands(CommandTable& table) {
     table["write_file"] = {WriteText, "PATH TEXT"};
     table["copy_file"] = {Copy, "FROM TO"};
     table["make_folder"] = {MakeFolder, "PATH"};
-    table["list_folder"] = {ListFolder, "PATH"};
+    table["list_folder"] = {ListFolder, "PATH [count=N]"};
+    table["same_files"] = {SameFiles, "FOLDER OTHER NAME..."};
     AddFaultCommands(table);
 }
 

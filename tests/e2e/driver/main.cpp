@@ -53,6 +53,7 @@ int Run(int argc, char** argv) {
     nv::AddFileCommands(table);
     nv::AddShortcutCommands(table);
     nv::AddMiscCommands(table);
+    nv::AddScreenCommands(table);
 
     if (std::string(argv[1]) == "--help") {
         for (const auto& entry : table) nv::Log(entry.first + " " + entry.second.usage);

@@ -26,24 +26,18 @@ std::string QuoteArgument(const std::string& arg) {
     return out + "\"";
 }
 
-// start NAME PROGRAM [ARG...] [dir=FOLDER]: in the background; dir defaults to PROGRAM's folder
-void Start(Context& context, const Command& cmd) {
-    cmd.ExpectArgs(2, size_t(-1));
-    const std::string& name = cmd.Arg(0);
+// Forgets an earlier process of that name; it must have ended.
+void ReleaseName(Context& context, const std::string& name) {
     auto existing = context.processes.find(name);
-    if (existing != context.processes.end()) {
-        if (WaitForSingleObject(existing->second.handle, 0) == WAIT_TIMEOUT)
-            throw ScriptError(name + " is still running");
-        CloseHandle(existing->second.handle);
-        context.processes.erase(existing);
-    }
-    std::string commandLine = QuoteArgument(cmd.Arg(1));
-    for (size_t i = 2; i < cmd.ArgCount(); ++i) commandLine += " " + QuoteArgument(cmd.Arg(i));
-    // Like a program started from Explorer, it runs in its own folder unless told otherwise.
-    std::string folder = cmd.Opt("dir");
-    size_t slash = cmd.Arg(1).find_last_of("\\/");
-    if (folder.empty() && slash != std::string::npos) folder = cmd.Arg(1).substr(0, slash + 1);
+    if (existing == context.processes.end()) return;
+    if (WaitForSingleObject(existing->second.handle, 0) == WAIT_TIMEOUT)
+        throw ScriptError(name + " is still running");
+    CloseHandle(existing->second.handle);
+    context.processes.erase(existing);
+}
 
+void Launch(Context& context, const std::string& name, const std::string& commandLine,
+            const std::string& folder) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
@@ -55,6 +49,28 @@ void Start(Context& context, const Command& cmd) {
     CloseHandle(info.hThread);
     context.processes[name] = StartedProcess{info.hProcess, info.dwProcessId, commandLine};
     Log("started " + name + " pid=" + std::to_string(info.dwProcessId));
+}
+
+// start NAME PROGRAM [ARG...] [dir=FOLDER]: in the background; dir defaults to PROGRAM's folder
+void Start(Context& context, const Command& cmd) {
+    cmd.ExpectArgs(2, size_t(-1));
+    ReleaseName(context, cmd.Arg(0));
+    std::string commandLine = QuoteArgument(cmd.Arg(1));
+    for (size_t i = 2; i < cmd.ArgCount(); ++i) commandLine += " " + QuoteArgument(cmd.Arg(i));
+    // Like a program started from Explorer, it runs in its own folder unless told otherwise.
+    std::string folder = cmd.Opt("dir");
+    size_t slash = cmd.Arg(1).find_last_of("\\/");
+    if (folder.empty() && slash != std::string::npos) folder = cmd.Arg(1).substr(0, slash + 1);
+    Launch(context, cmd.Arg(0), commandLine, folder);
+}
+
+// start_command NAME COMMAND-LINE [dir=FOLDER]: the command line handed to
+// CreateProcess as it is, the way the system runs a registered command
+// (an UninstallString); without dir the driver's working folder applies.
+void StartCommand(Context& context, const Command& cmd) {
+    cmd.ExpectArgs(2, 2);
+    ReleaseName(context, cmd.Arg(0));
+    Launch(context, cmd.Arg(0), cmd.Arg(1), cmd.Opt("dir"));
 }
 
 WindowQuery ForbiddenWindows(const Command& cmd, DWORD processId) {
@@ -132,6 +148,7 @@ void Require(Context&, const Command& cmd) {
 
 void AddProcessCommands(CommandTable& table) {
     table["start"] = {Start, "NAME PROGRAM [ARG...] [dir=FOLDER]"};
+    table["start_command"] = {StartCommand, "NAME COMMAND-LINE [dir=FOLDER]"};
     table["expect_exit"] = {ExpectExit, "NAME CODE [timeout=MS] [no_window=CLASS|*]"};
     table["expect_running"] = {ExpectRunning, "NAME"};
     table["kill"] = {Kill, "NAME"};

@@ -161,6 +161,18 @@ void RegNoValue(Context&, const Command& cmd) {
         throw Failure("value " + Quoted(cmd.Arg(1)) + " exists: " + Show(value));
 }
 
+// reg_get VARIABLE KEY NAME [view=32|64]: a string value into a scenario variable
+void RegGet(Context& context, const Command& cmd) {
+    cmd.ExpectArgs(3, 3);
+    Key key(cmd, cmd.Arg(1), KEY_READ);
+    MustOpen(key, cmd.Arg(1));
+    Value value;
+    if (!ReadValue(key, cmd.Arg(2), value) || !IsText(value.type))
+        throw Failure("no string value " + Quoted(cmd.Arg(2)));
+    Log("value " + Quoted(cmd.Arg(2)) + " = " + Show(value));
+    context.variables[cmd.Arg(0)] = AsText(value);
+}
+
 // reg_values KEY [count=N] [view=32|64]: lists the values, optionally checks their number
 void RegValues(Context&, const Command& cmd) {
     cmd.ExpectArgs(1, 1);
@@ -231,6 +243,7 @@ void AddRegistryCommands(CommandTable& table) {
     table["reg_present"] = {RegPresent, "KEY [view=32|64]"};
     table["reg_value"] = {RegValue, "KEY NAME EXPECTED [type=sz|expand_sz|dword] [view=32|64]"};
     table["reg_no_value"] = {RegNoValue, "KEY NAME [view=32|64]"};
+    table["reg_get"] = {RegGet, "VARIABLE KEY NAME [view=32|64]"};
     table["reg_values"] = {RegValues, "KEY [count=N] [view=32|64]"};
     table["reg_set"] = {RegSet, "KEY NAME VALUE [type=sz|expand_sz|dword] [view=32|64]"};
     table["reg_delete"] = {RegDelete, "KEY [view=32|64]"};

@@ -209,10 +209,17 @@ void Press(Context& context, const Command& cmd) {
     Click(OneChild(context.Window(cmd.Arg(0)), query, cmd));
 }
 
-// click ALIAS [class=] [text=] [id=]
+// click ALIAS [class=] [text=] [id=] [wait=no]: wait=no posts the click and
+// goes on at once, for a click whose handler shows a modal window and so does
+// not return before that window is answered.
 void ClickChild(Context& context, const Command& cmd) {
     cmd.ExpectArgs(1, 1);
-    Click(OneChild(context.Window(cmd.Arg(0)), ChildSelectors(cmd), cmd));
+    HWND control = OneChild(context.Window(cmd.Arg(0)), ChildSelectors(cmd), cmd);
+    if (YesNo(cmd.Opt("wait", "yes"))) {
+        Click(control);
+    } else if (!PostMessageA(control, BM_CLICK, 0, 0)) {
+        throw Failure("PostMessage failed, error " + std::to_string(GetLastError()));
+    }
 }
 
 // set_text ALIAS TEXT [class=] [text=] [id=]: as if the user had typed it
@@ -283,7 +290,7 @@ void AddWindowCommands(CommandTable& table) {
     table["expect_enabled"] = {ExpectEnabled, "ALIAS yes|no [class=] [text=] [id=]"};
     table["expect_topmost"] = {ExpectTopmost, "ALIAS yes|no"};
     table["press"] = {Press, "ALIAS BUTTON-ID"};
-    table["click"] = {ClickChild, "ALIAS [class=] [text=] [id=]"};
+    table["click"] = {ClickChild, "ALIAS [class=] [text=] [id=] [wait=no]"};
     table["set_text"] = {SetText, "ALIAS TEXT [class=] [text=] [id=]"};
     table["post"] = {Post, "ALIAS MESSAGE [WPARAM] [LPARAM]"};
     table["children"] = {Children, "ALIAS"};
