@@ -1,0 +1,5 @@
+# Faults put in the setup's way under Wine: held, read-only and locked files,
+# a disk too small or filling up, a killed setup, a product slow to quit, bad
+# folders at the form and registry values of the wrong type. docs/faults.md
+# lists what the user sees and what is left on disk for each.
+nv_e2e_scenario(fault_bad_folders fault_bad_folders win64 ru_RU.UTF-8)
