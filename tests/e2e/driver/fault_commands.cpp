@@ -106,6 +106,41 @@ void LockKey(Context&, const Command& cmd) {
         throw Failure("cannot lock " + Quoted(name) + ", error " + std::to_string(status));
 }
 
+bool ReadAll(const std::string& path, std::string& data) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    data.clear();
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        data.append(buffer, got);
+    CloseHandle(file);
+    return true;
+}
+
+// whole_or_absent PATH COPY...: PATH is missing or equals one of the copies
+// byte for byte; a file cut short under its final name fails.
+void WholeOrAbsent(Context&, const Command& cmd) {
+    cmd.ExpectArgs(2, size_t(-1));
+    if (GetFileAttributesA(cmd.Arg(0).c_str()) == INVALID_FILE_ATTRIBUTES) {
+        Log("absent " + Quoted(cmd.Arg(0)));
+        return;
+    }
+    std::string data;
+    if (!ReadAll(cmd.Arg(0), data)) throw Failure("cannot read " + Quoted(cmd.Arg(0)));
+    for (size_t i = 1; i < cmd.ArgCount(); ++i) {
+        std::string copy;
+        if (!ReadAll(cmd.Arg(i), copy)) throw Failure("cannot read " + Quoted(cmd.Arg(i)));
+        if (data == copy) {
+            Log("whole " + Quoted(cmd.Arg(0)) + " = " + Quoted(cmd.Arg(i)));
+            return;
+        }
+    }
+    throw Failure(Quoted(cmd.Arg(0)) + " (" + std::to_string(data.size()) +
+                  " bytes) equals none of its copies");
+}
+
 }  // namespace
 
 void AddFaultCommands(CommandTable& table) {
@@ -114,6 +149,7 @@ void AddFaultCommands(CommandTable& table) {
     table["set_attributes"] = {SetAttributes, "PATH readonly|normal"};
     table["expect_attributes"] = {ExpectAttributes, "PATH readonly|normal"};
     table["lock_key"] = {LockKey, "KEY [view=32|64]"};
+    table["whole_or_absent"] = {WholeOrAbsent, "PATH COPY..."};
 }
 
 }  // namespace nv
