@@ -5,3 +5,4 @@
 nv_e2e_scenario(fault_bad_folders fault_bad_folders win64 ru_RU.UTF-8)
 nv_e2e_scenario(fault_held_files fault_held_files win64 ru_RU.UTF-8)
 nv_e2e_scenario(fault_registry_types fault_registry_types win64 ru_RU.UTF-8)
+nv_e2e_scenario(fault_registry_locked fault_registry_locked win64 ru_RU.UTF-8)
