@@ -8,3 +8,12 @@ nv_e2e_scenario(fault_registry_types fault_registry_types win64 ru_RU.UTF-8)
 nv_e2e_scenario(fault_registry_locked fault_registry_locked win64 ru_RU.UTF-8)
 nv_e2e_scenario(fault_slow_quit fault_slow_quit win64 ru_RU.UTF-8)
 nv_e2e_scenario(fault_killed_setup fault_killed_setup win64 ru_RU.UTF-8)
+
+# A disk too small for the files: a tmpfs the run mounts (skipped, exit 77,
+# where mounting is not permitted).
+add_test(NAME e2e.fault_small_disk
+         COMMAND ${NV_BASH} ${CMAKE_CURRENT_SOURCE_DIR}/faults/with_small_disk.sh 128k
+                 --arch win64 --lang ru_RU.UTF-8
+                 --bin ${CMAKE_BINARY_DIR}/bin --work ${CMAKE_BINARY_DIR}
+                 ${NV_E2E_SCENARIOS}/fault_small_disk.nvs)
+set_tests_properties(e2e.fault_small_disk PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300 LABELS e2e)
