@@ -17,3 +17,11 @@ add_test(NAME e2e.fault_small_disk
                  --bin ${CMAKE_BINARY_DIR}/bin --work ${CMAKE_BINARY_DIR}
                  ${NV_E2E_SCENARIOS}/fault_small_disk.nvs)
 set_tests_properties(e2e.fault_small_disk PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300 LABELS e2e)
+
+# The disk filling up during the installation, through the engine probe
+# (which installs without the form, so the free-space check cannot stop it).
+add_test(NAME e2e.fault_full_disk_during_install
+         COMMAND ${NV_BASH} ${CMAKE_CURRENT_SOURCE_DIR}/faults/full_disk_during_install.sh
+                 $<TARGET_FILE_DIR:engine_probe> ${PROJECT_BINARY_DIR}/resources/payload/payload.rc)
+set_tests_properties(e2e.fault_full_disk_during_install
+                     PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300 LABELS e2e)
