@@ -1,0 +1,49 @@
+// The form loop of the Win32 toolkit.
+#include "platform/form_toolkit.h"
+
+#include <windows.h>
+
+#include "check.h"
+
+using namespace platform;
+
+namespace {
+
+// Sends WM_CLOSE the way another program would (a sent message is handled
+// inside the form thread's GetMessage), then, should the loop not have ended
+// by then, posts WM_QUIT so that a failing check still ends.
+DWORD WINAPI CloseFromOutside(void* parameter) {
+    HWND form = static_cast<HWND>(parameter);
+    // Asked now: once the form is gone its window names no thread.
+    DWORD formThread = ::GetWindowThreadProcessId(form, nullptr);
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutA(form, WM_CLOSE, 0, 0, SMTO_NORMAL, 10000, &ignored);
+    ::Sleep(10000);
+    ::PostThreadMessageA(formThread, WM_QUIT, 0, 0);
+    return 0;
+}
+
+}  // namespace
+
+NV_CHECK(FormToolkit, LoopEndsWhenASentMessageClosesTheForm) {
+    const char* caption = "form closed from outside";
+    WidgetHandle form = kNoWidget;
+    FormSpec spec;
+    spec.clientWidth = 200;
+    spec.clientHeight = 100;
+    spec.caption = caption;
+    spec.onCloseRequest = [&form] { DestroyForm(form); };
+    form = CreateForm(spec);
+    HWND window = ::FindWindowA(nullptr, caption);
+    ASSERT_TRUE(window != nullptr);
+
+    HANDLE closer = ::CreateThread(nullptr, 0, CloseFromOutside, window, 0, nullptr);
+    ASSERT_TRUE(closer != nullptr);
+    RunFormLoop(form);
+    // Ended by the form's destruction, not by the fallback WM_QUIT.
+    MSG quit;
+    EXPECT_FALSE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_FALSE(::IsWindow(window));
+    ::TerminateThread(closer, 0);
+    ::CloseHandle(closer);
+}
