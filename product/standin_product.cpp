@@ -1,7 +1,15 @@
 // A stand-in for the installed product: while it runs it holds the product's
 // "running" marker and shows a main window of the product's window class. It
 // ends when its window receives WM_QUIT (or is closed).
+//
+//   standin_product.exe [--slow-quit SECONDS]
+//
+// With --slow-quit it keeps running (window and marker) for SECONDS after the
+// first WM_QUIT, like a program that saves its work before it goes.
 #include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -36,9 +44,18 @@ HWND CreateMainWindow(HINSTANCE instance, int showCommand) {
     return window;
 }
 
+// The delay of --slow-quit in milliseconds; 0 without it.
+UINT SlowQuitDelayMs(const char* commandLine) {
+    const char* flag = std::strstr(commandLine, "--slow-quit");
+    if (flag == nullptr) return 0;
+    return static_cast<UINT>(std::strtoul(flag + std::strlen("--slow-quit"), nullptr, 10) * 1000);
+}
+
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
+    const UINT slowQuitMs = SlowQuitDelayMs(commandLine);
+    bool quitting = false;
     HANDLE marker = ::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                          kMarkerBytes, kMarkerName);
     if (marker == nullptr) return 1;
@@ -51,10 +68,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     // GetMessage answers 0 for WM_QUIT, whether this process or another one posted it.
     for (;;) {
         BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
-        if (got == 0) {
+        if (got == 0 && slowQuitMs != 0 && !quitting) {
+            // A thread timer: its WM_TIMER ends the loop once the delay is over.
+            quitting = true;
             exitCode = static_cast<int>(message.wParam);
+            ::SetTimer(nullptr, 0, slowQuitMs, nullptr);
+            continue;
+        }
+        if (got == 0) {
+            if (!quitting) exitCode = static_cast<int>(message.wParam);
             break;
         }
+        if (quitting && message.message == WM_TIMER && message.hwnd == nullptr) break;
         if (got == -1) {
             exitCode = 1;
             break;

@@ -19,6 +19,9 @@ namespace {
 // MB_TOPMOST | MB_TASKMODAL | MB_ICONINFORMATION
 constexpr std::uint32_t kFinalMessageStyle = 0x42040;
 
+// ASFW_ANY: every process may take the foreground.
+constexpr std::uint32_t kAnyProcess = 0xFFFFFFFF;
+
 // The product needs a moment to start; these bound how long we wait for its
 // marker and then for its window (about 4 and 11 seconds).
 constexpr int kMarkerTests = 8;
@@ -61,8 +64,17 @@ platform::WindowHandle WaitForMainWindow() {
 void RunInstalledProgram() {
     const InstallerState& s = State();
     platform::SetWorkingFolder(s.ProgramFolder);
+    // Whoever ends up starting the product, its window may come to the front.
+    platform::AllowForegroundFor(kAnyProcess);
+    const std::string program = s.ProgramFolder + s.ProductName + ".exe";
+    // The setup runs elevated; the product should run as the user who sits at
+    // the desktop, so the desktop's shell starts it where there is one. The
+    // shell works in its own folder, so it is told the program folder.
+    if (platform::ShellOpenAsDesktopUser(program, "", s.ProgramFolder, platform::kSwShowNormal)) {
+        return;
+    }
     // An empty working folder: the one just set applies.
-    platform::ShellOpen(s.ProgramFolder + s.ProductName + ".exe", "", "", platform::kSwShowNormal);
+    platform::ShellOpen(program, "", "", platform::kSwShowNormal);
 }
 
 void CompleteSetup() {

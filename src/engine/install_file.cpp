@@ -1,6 +1,7 @@
 #include "engine/install_file.h"
 
 #include "control/installer_state.h"
+#include "engine/held_file_retry.h"
 #include "engine/stamp_readers.h"
 #include "host/common_unit.h"
 #include "lang/lang_unit.h"
@@ -77,8 +78,11 @@ enum class Outcome { Installed, Declined, Failed };
 Outcome PlaceNewCopy(const platform::PayloadItem& item, const std::string& resourceType,
                      const std::string& targetPath, bool checkVersion, bool* asked) {
     const std::string temporary = TemporaryFileName(targetPath);
-    if (platform::WriteWholeFile(temporary, item.data, item.size,
-                                 platform::CreateMode::CreateAlways) != platform::kSuccess) {
+    const platform::ErrorCode written = RetryWhileHeld([&] {
+        return platform::WriteWholeFile(temporary, item.data, item.size,
+                                        platform::CreateMode::CreateAlways);
+    });
+    if (written != platform::kSuccess) {
         platform::DeleteFileAt(temporary);
         return Outcome::Failed;
     }
@@ -96,7 +100,8 @@ Outcome PlaceNewCopy(const platform::PayloadItem& item, const std::string& resou
             }
         }
     }
-    if (platform::MoveFileReplacing(temporary, targetPath) != platform::kSuccess) {
+    if (RetryWhileHeld([&] { return platform::MoveFileReplacing(temporary, targetPath); }) !=
+        platform::kSuccess) {
         platform::DeleteFileAt(temporary);
         return Outcome::Failed;
     }

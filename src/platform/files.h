@@ -23,6 +23,7 @@ ErrorCode CreateFolder(const std::string& path);
 
 // Creates `path` with every missing parent. Succeeds only when the folder
 // exists afterwards (some shells report success for a path they cut short).
+// On failure the levels it made are removed again.
 ErrorCode CreateFolderTree(const std::string& path);
 
 ErrorCode DeleteFileAt(const std::string& path);

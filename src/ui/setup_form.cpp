@@ -3,6 +3,8 @@
 #include <string>
 
 #include "control/installer_state.h"
+#include "control/product_file_list.h"
+#include "engine/free_space.h"
 #include "host/common_unit.h"
 #include "host/paths.h"
 #include "platform/files.h"
@@ -55,6 +57,21 @@ bool IsAbsoluteFolder(const std::string& path) {
         return (drive >= 'A' && drive <= 'Z') || (drive >= 'a' && drive <= 'z');
     }
     return path.size() > 2 && path[0] == '\\' && path[1] == '\\';
+}
+
+// "C:\Norvelik\..\" holds the product word but names the drive root: a
+// "." or ".." step would let the installation, and later the uninstaller's
+// removal of the program folder, reach a folder the user never meant.
+bool HasRelativeStep(const std::string& path) {
+    std::size_t start = 0;
+    while (start < path.size()) {
+        std::size_t end = path.find('\\', start);
+        if (end == std::string::npos) end = path.size();
+        const std::string step = path.substr(start, end - start);
+        if (step == "." || step == "..") return true;
+        start = end + 1;
+    }
+    return false;
 }
 
 }  // namespace
@@ -219,10 +236,19 @@ void TSetupForm::ConfirmFolder() {
         return;
     }
     const bool folderReady = IsAbsoluteFolder(s.ProgramFolder) &&
+                             !HasRelativeStep(s.ProgramFolder) &&
                              (platform::FolderExists(s.ProgramFolder) ||
                               platform::CreateFolderTree(s.ProgramFolder) == platform::kSuccess);
     if (!folderReady) {
         WarningBox(kFolderNotCreatable, kFolderNotCreatable);
+        return;
+    }
+    // A disk too small for the files is told now, while another folder can
+    // still be chosen, rather than as failed files halfway through.
+    const SpaceCheck space = CheckFreeSpace(s.ProgramFolder, ProductFileList(s.ProductName));
+    if (!space.enough) {
+        const std::string text = NotEnoughSpaceText(space.neededBytes, space.freeBytes);
+        WarningBox(text, text);
         return;
     }
     s.InstallConfirmed = true;

@@ -19,10 +19,14 @@ struct OpenedFile {
 };
 
 class FakeShell {
-public:
+  public:
     bool comInitialized = false;
     std::vector<OpenedFile> opened;
     bool openSucceeds = true;
+    // The desktop's shell: whether it is there to start programs as the user
+    // (false by default, as under a session without a desktop shell).
+    bool desktopShellAnswers = false;
+    std::vector<OpenedFile> openedAsDesktopUser;
     std::vector<std::string> deletedTrees;
     // Saved shortcuts by lower-cased path; saving also puts a file in the fake file system.
     std::map<std::string, platform::ShellLinkSpec> links;

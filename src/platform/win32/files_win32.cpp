@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "folder_path.h"
 #include "platform/files.h"
@@ -83,15 +84,22 @@ ErrorCode CreateFolderTree(const std::string& path) {
     // Created level by level rather than by the shell's own routine, which
     // can create a long path cut short and still report success.
     ErrorCode last = kSuccess;
+    std::vector<std::string> made;
     for (const std::string& level : win32::FolderLevels(target)) {
         if (FolderExists(level)) {
             last = kSuccess;
             continue;
         }
         last = CreateFolder(level);
-        if (last != kSuccess && last != kErrorAlreadyExists) return last;
+        if (last == kSuccess) made.push_back(level);
+        if (last != kSuccess && last != kErrorAlreadyExists) break;
     }
     if (FolderExists(target)) return kSuccess;
+    // A path refused halfway ("C:\Norvelik\con", a name too long) must not
+    // leave the levels made before it behind; only empty ones can go.
+    for (auto level = made.rbegin(); level != made.rend(); ++level) {
+        ::RemoveDirectoryA(level->c_str());
+    }
     return last != kSuccess ? last : kErrorPathNotFound;
 }
 

@@ -6,6 +6,9 @@
 #include "text.h"
 
 namespace nv {
+
+void AddFaultCommands(CommandTable& table);  // fault_commands.cpp
+
 namespace {
 
 bool Exists(const std::string& path, bool& isFolder) {
@@ -182,6 +185,7 @@ void AddFileCommands(CommandTable& table) {
     table["make_folder"] = {MakeFolder, "PATH"};
     table["list_folder"] = {ListFolder, "PATH [count=N]"};
     table["same_files"] = {SameFiles, "FOLDER OTHER NAME..."};
+    AddFaultCommands(table);
 }
 
 }  // namespace nv
