@@ -87,8 +87,8 @@ struct WidgetSpec {
     std::function<void()> onClick;
 };
 
-WidgetHandle CreateForm(const FormSpec& spec);
-WidgetHandle CreateWidget(const WidgetSpec& spec);
+WidgetHandle CreateForm(const FormSpec& details);
+WidgetHandle CreateWidget(const WidgetSpec& details);
 
 // Destroys the form with all its controls. The form loop ends.
 void DestroyForm(WidgetHandle form);

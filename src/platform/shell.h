@@ -57,6 +57,6 @@ struct FolderDialogSpec {
 enum class FolderDialogOutcome { Chosen, Cancelled, Unavailable };
 
 // Runs the system's folder-selection dialog with no owner window.
-FolderDialogOutcome RunFolderDialog(const FolderDialogSpec& spec, std::string* chosen);
+FolderDialogOutcome RunFolderDialog(const FolderDialogSpec& details, std::string* chosen);
 
 }  // namespace platform

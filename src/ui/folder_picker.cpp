@@ -15,14 +15,14 @@ bool BrowseForFolder(const std::string& title, const std::wstring& root, std::st
                      bool showEditBox, bool includeFiles, bool newFolderButton) {
     if (!platform::FolderExists(folder)) folder.clear();
 
-    platform::FolderDialogSpec spec;
-    spec.title = title;
-    spec.root = root;
-    spec.startFolder = folder;
-    spec.flags = FolderDialogFlags(showEditBox, includeFiles, newFolderButton);
+    platform::FolderDialogSpec details;
+    details.title = title;
+    details.root = root;
+    details.startFolder = folder;
+    details.flags = FolderDialogFlags(showEditBox, includeFiles, newFolderButton);
 
     std::string chosen;
-    if (platform::RunFolderDialog(spec, &chosen) != platform::FolderDialogOutcome::Chosen) {
+    if (platform::RunFolderDialog(details, &chosen) != platform::FolderDialogOutcome::Chosen) {
         return false;
     }
     folder = chosen;

@@ -110,29 +110,29 @@ fake::FakeWidget* Live(WidgetHandle handle) {
 
 }  // namespace
 
-WidgetHandle CreateForm(const FormSpec& spec) {
+WidgetHandle CreateForm(const FormSpec& details) {
     fake::FakeWidget w;
     w.isForm = true;
-    w.bounds = {0, 0, spec.clientWidth, spec.clientHeight};
-    w.text = spec.caption;
-    w.font = spec.font;
-    w.topmost = spec.topmost;
+    w.bounds = {0, 0, details.clientWidth, details.clientHeight};
+    w.text = details.caption;
+    w.font = details.font;
+    w.topmost = details.topmost;
     w.visible = false;
-    w.onCloseRequest = spec.onCloseRequest;
+    w.onCloseRequest = details.onCloseRequest;
     return fake::FormToolkit().Create(std::move(w));
 }
 
-WidgetHandle CreateWidget(const WidgetSpec& spec) {
+WidgetHandle CreateWidget(const WidgetSpec& details) {
     fake::FakeFormToolkit& t = fake::FormToolkit();
-    if (t.widgets.count(spec.parent) == 0) ADD_FAILURE() << "no parent " << spec.parent;
+    if (t.widgets.count(details.parent) == 0) ADD_FAILURE() << "no parent " << details.parent;
     fake::FakeWidget w;
-    w.kind = spec.kind;
-    w.parent = spec.parent;
-    w.bounds = spec.bounds;
-    w.text = spec.text;
-    w.font = spec.font;
-    w.tabStop = spec.tabStop;
-    w.onClick = spec.onClick;
+    w.kind = details.kind;
+    w.parent = details.parent;
+    w.bounds = details.bounds;
+    w.text = details.text;
+    w.font = details.font;
+    w.tabStop = details.tabStop;
+    w.onClick = details.onClick;
     return t.Create(std::move(w));
 }
 

@@ -56,8 +56,8 @@ bool LoadShellLink(const std::string& linkFile, ShellLinkSpec* link) {
     return true;
 }
 
-FolderDialogOutcome RunFolderDialog(const FolderDialogSpec& spec, std::string* chosen) {
-    fake::Shell().dialogs.push_back(spec);
+FolderDialogOutcome RunFolderDialog(const FolderDialogSpec& details, std::string* chosen) {
+    fake::Shell().dialogs.push_back(details);
     if (fake::Shell().dialogOutcome == FolderDialogOutcome::Chosen) {
         *chosen = fake::Shell().dialogChoice;
     }

@@ -57,13 +57,13 @@ DWORD WINAPI PressButtonWhenUp(LPVOID data) {
     return 0;
 }
 
-FolderDialogOutcome RunAnswered(const FolderDialogSpec& spec, WPARAM button, std::string* chosen,
+FolderDialogOutcome RunAnswered(const FolderDialogSpec& details, WPARAM button, std::string* chosen,
                                 bool* sawTitle) {
     Driver driver;
-    driver.title = spec.title;
+    driver.title = details.title;
     driver.button = button;
     HANDLE thread = ::CreateThread(nullptr, 0, PressButtonWhenUp, &driver, 0, nullptr);
-    FolderDialogOutcome outcome = RunFolderDialog(spec, chosen);
+    FolderDialogOutcome outcome = RunFolderDialog(details, chosen);
     ::WaitForSingleObject(thread, INFINITE);
     ::CloseHandle(thread);
     *sawTitle = driver.sawTitle;
@@ -87,13 +87,13 @@ NV_CHECK(FolderDialog, OpensAtTheStartFolderAndReportsTheChoiceOrTheCancel) {
         {"", IDCANCEL, FolderDialogOutcome::Cancelled, "unchanged"},
     };
     for (const Row& row : rows) {
-        FolderDialogSpec spec;
-        spec.title = "Папка, в которую будет установлена программа:";
-        spec.startFolder = row.startFolder;
-        spec.flags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+        FolderDialogSpec details;
+        details.title = "Папка, в которую будет установлена программа:";
+        details.startFolder = row.startFolder;
+        details.flags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
         std::string chosen = "unchanged";
         bool sawTitle = false;
-        EXPECT_EQ(RunAnswered(spec, row.button, &chosen, &sawTitle), row.outcome);
+        EXPECT_EQ(RunAnswered(details, row.button, &chosen, &sawTitle), row.outcome);
         EXPECT_EQ(chosen, row.chosen);
         EXPECT_TRUE(sawTitle);
     }

@@ -28,12 +28,12 @@ DWORD WINAPI CloseFromOutside(void* parameter) {
 NV_CHECK(FormToolkit, LoopEndsWhenASentMessageClosesTheForm) {
     const char* caption = "form closed from outside";
     WidgetHandle form = kNoWidget;
-    FormSpec spec;
-    spec.clientWidth = 200;
-    spec.clientHeight = 100;
-    spec.caption = caption;
-    spec.onCloseRequest = [&form] { DestroyForm(form); };
-    form = CreateForm(spec);
+    FormSpec details;
+    details.clientWidth = 200;
+    details.clientHeight = 100;
+    details.caption = caption;
+    details.onCloseRequest = [&form] { DestroyForm(form); };
+    form = CreateForm(details);
     HWND window = ::FindWindowA(nullptr, caption);
     ASSERT_TRUE(window != nullptr);
 

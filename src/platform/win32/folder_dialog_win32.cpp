@@ -43,13 +43,13 @@ LPITEMIDLIST ParseRoot(const std::wstring& root) {
 
 }  // namespace
 
-FolderDialogOutcome RunFolderDialog(const FolderDialogSpec& spec, std::string* chosen) {
+FolderDialogOutcome RunFolderDialog(const FolderDialogSpec& details, std::string* chosen) {
     ComRef<IMalloc> allocator;
     if (FAILED(::SHGetMalloc(allocator.typedOut()))) return FolderDialogOutcome::Unavailable;
     char* name = static_cast<char*>(allocator->Alloc(kNameBufferBytes));
     if (name == nullptr) return FolderDialogOutcome::Unavailable;
     std::memset(name, 0, kNameBufferBytes);
-    LPITEMIDLIST root = ParseRoot(spec.root);
+    LPITEMIDLIST root = ParseRoot(details.root);
 
     // The dialog's new style needs the component library on this thread.
     ::OleInitialize(nullptr);
@@ -59,10 +59,10 @@ FolderDialogOutcome RunFolderDialog(const FolderDialogSpec& spec, std::string* c
     info.hwndOwner = nullptr;
     info.pidlRoot = root;
     info.pszDisplayName = name;
-    info.lpszTitle = spec.title.c_str();
-    info.ulFlags = spec.flags;
+    info.lpszTitle = details.title.c_str();
+    info.ulFlags = details.flags;
     info.lpfn = BrowseCallback;
-    info.lParam = spec.startFolder.empty() ? 0 : reinterpret_cast<LPARAM>(spec.startFolder.c_str());
+    info.lParam = details.startFolder.empty() ? 0 : reinterpret_cast<LPARAM>(details.startFolder.c_str());
     info.iImage = 0;
     LPITEMIDLIST item = ::SHBrowseForFolderA(&info);
 

@@ -60,17 +60,17 @@ void ApplyFont(NativeWidget& w, const FontSpec& font) {
 
 }  // namespace
 
-WidgetHandle CreateForm(const FormSpec& spec) {
+WidgetHandle CreateForm(const FormSpec& details) {
     EnsureClassRegistered();
     auto widget = std::make_unique<NativeWidget>();
     widget->isForm = true;
-    widget->onCloseRequest = spec.onCloseRequest;
-    widget->font = FontFor(spec.font);
+    widget->onCloseRequest = details.onCloseRequest;
+    widget->font = FontFor(details.font);
     WidgetHandle handle = AddWidget(std::move(widget));
 
     const DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    const DWORD exStyle = WS_EX_CONTROLPARENT | (spec.topmost ? WS_EX_TOPMOST : 0);
-    RECT outer = {0, 0, spec.clientWidth, spec.clientHeight};
+    const DWORD exStyle = WS_EX_CONTROLPARENT | (details.topmost ? WS_EX_TOPMOST : 0);
+    RECT outer = {0, 0, details.clientWidth, details.clientHeight};
     ::AdjustWindowRectEx(&outer, style, FALSE, exStyle);
     const int width = outer.right - outer.left;
     const int height = outer.bottom - outer.top;
@@ -79,33 +79,33 @@ WidgetHandle CreateForm(const FormSpec& spec) {
     // Created without WS_VISIBLE: the loop shows it. The messages of the
     // creation itself, before Attach, get the default handling.
     HWND hwnd =
-        ::CreateWindowExA(exStyle, kWidgetClass, spec.caption.c_str(), style, left, top, width,
+        ::CreateWindowExA(exStyle, kWidgetClass, details.caption.c_str(), style, left, top, width,
                           height, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
     Attach(handle, hwnd);
     return handle;
 }
 
-WidgetHandle CreateWidget(const WidgetSpec& spec) {
+WidgetHandle CreateWidget(const WidgetSpec& details) {
     auto widget = std::make_unique<NativeWidget>();
-    widget->kind = spec.kind;
-    widget->parent = spec.parent;
-    widget->onClick = spec.onClick;
+    widget->kind = details.kind;
+    widget->parent = details.parent;
+    widget->onClick = details.onClick;
     WidgetHandle handle = AddWidget(std::move(widget));
 
-    HWND parent = WindowOf(spec.parent);
-    NativeClass cls = ClassFor(spec.kind, spec.tabStop);
+    HWND parent = WindowOf(details.parent);
+    NativeClass cls = ClassFor(details.kind, details.tabStop);
     HWND hwnd =
-        ::CreateWindowExA(cls.exStyle, cls.name, spec.text.c_str(),
-                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | cls.style, spec.bounds.left,
-                          spec.bounds.top, spec.bounds.width, spec.bounds.height, parent,
+        ::CreateWindowExA(cls.exStyle, cls.name, details.text.c_str(),
+                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | cls.style, details.bounds.left,
+                          details.bounds.top, details.bounds.width, details.bounds.height, parent,
                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kFirstControlId + handle)),
                           ::GetModuleHandleA(nullptr), nullptr);
     Attach(handle, hwnd);
     if (hwnd == nullptr) return handle;
     // Siblings stack in the order they were made, the first on top.
     ::SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (spec.kind == WidgetKind::Memo) ::SetWindowSubclass(hwnd, MemoProc, kMemoSubclassId, 0);
-    ApplyFont(*Find(handle), spec.font);
+    if (details.kind == WidgetKind::Memo) ::SetWindowSubclass(hwnd, MemoProc, kMemoSubclassId, 0);
+    ApplyFont(*Find(handle), details.font);
     return handle;
 }
 

@@ -45,18 +45,18 @@ WidgetHandle FormOf(WidgetHandle handle) {
     return kNoWidget;
 }
 
-HFONT FontFor(const FontSpec& spec) {
+HFONT FontFor(const FontSpec& details) {
     static std::map<std::string, HFONT> fonts;
-    std::string key = spec.face + "|" + std::to_string(spec.pixelHeight) + "|" +
-                      std::to_string(spec.bold) + std::to_string(spec.italic) + "|" +
-                      std::to_string(spec.charset);
+    std::string key = details.face + "|" + std::to_string(details.pixelHeight) + "|" +
+                      std::to_string(details.bold) + std::to_string(details.italic) + "|" +
+                      std::to_string(details.charset);
     auto it = fonts.find(key);
     if (it != fonts.end()) return it->second;
     // A negative height asks for the character height, not the cell height.
     HFONT font =
-        ::CreateFontA(-spec.pixelHeight, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, spec.italic,
-                      FALSE, FALSE, spec.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, spec.face.c_str());
+        ::CreateFontA(-details.pixelHeight, 0, 0, 0, details.bold ? FW_BOLD : FW_NORMAL, details.italic,
+                      FALSE, FALSE, details.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, details.face.c_str());
     fonts[key] = font;
     return font;
 }

@@ -57,7 +57,7 @@ NativeWidget* FindByWindow(HWND hwnd);
 WidgetHandle FormOf(WidgetHandle handle);
 
 // One font object per description, kept for the life of the process.
-HFONT FontFor(const FontSpec& spec);
+HFONT FontFor(const FontSpec& details);
 std::string WindowText(HWND hwnd);
 
 }  // namespace win32

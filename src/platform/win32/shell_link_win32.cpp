@@ -29,17 +29,17 @@ constexpr int kInfoChars = INFOTIPSIZE;
 
 }  // namespace
 
-bool SaveShellLink(const ShellLinkSpec& spec) {
-    const std::wstring fileName = win32::AnsiToWide(spec.linkFile);
+bool SaveShellLink(const ShellLinkSpec& details) {
+    const std::wstring fileName = win32::AnsiToWide(details.linkFile);
     if (fileName.empty()) return false;
     ComRef<IShellLinkA> link;
     if (!CreateLinkObject(&link)) return false;
-    if (FAILED(link->SetPath(spec.target.c_str())) ||
-        FAILED(link->SetWorkingDirectory(spec.workingFolder.c_str())) ||
-        FAILED(link->SetDescription(spec.description.c_str())) ||
-        FAILED(link->SetArguments(spec.arguments.c_str())) ||
-        FAILED(link->SetShowCmd(spec.showCommand)) ||
-        FAILED(link->SetIconLocation(spec.iconPath.c_str(), spec.iconIndex))) {
+    if (FAILED(link->SetPath(details.target.c_str())) ||
+        FAILED(link->SetWorkingDirectory(details.workingFolder.c_str())) ||
+        FAILED(link->SetDescription(details.description.c_str())) ||
+        FAILED(link->SetArguments(details.arguments.c_str())) ||
+        FAILED(link->SetShowCmd(details.showCommand)) ||
+        FAILED(link->SetIconLocation(details.iconPath.c_str(), details.iconIndex))) {
         return false;
     }
     ComRef<IPersistFile> file;
@@ -47,7 +47,7 @@ bool SaveShellLink(const ShellLinkSpec& spec) {
     return SUCCEEDED(file->Save(fileName.c_str(), TRUE));
 }
 
-bool LoadShellLink(const std::string& linkFile, ShellLinkSpec* spec) {
+bool LoadShellLink(const std::string& linkFile, ShellLinkSpec* details) {
     const std::wstring fileName = win32::AnsiToWide(linkFile);
     if (fileName.empty()) return false;
     ComRef<IShellLinkA> link;
@@ -75,7 +75,7 @@ bool LoadShellLink(const std::string& linkFile, ShellLinkSpec* spec) {
     path[0] = '\0';
     if (FAILED(link->GetIconLocation(path, kPathChars, &read.iconIndex))) return false;
     read.iconPath = path;
-    *spec = read;
+    *details = read;
     return true;
 }
 

@@ -5,14 +5,14 @@
 TControl::TControl(TWinControl* parent, platform::WidgetKind kind, const TBounds& bounds,
                    bool inTabOrder, bool tabStop)
     : parent_(parent), bounds_(bounds), font_(parent->Font()) {
-    platform::WidgetSpec spec;
-    spec.kind = kind;
-    spec.parent = parent->Handle();
-    spec.bounds = bounds;
-    spec.font = font_;
-    spec.tabStop = tabStop;
-    spec.onClick = [this] { Click(); };
-    handle_ = platform::CreateWidget(spec);
+    platform::WidgetSpec details;
+    details.kind = kind;
+    details.parent = parent->Handle();
+    details.bounds = bounds;
+    details.font = font_;
+    details.tabStop = tabStop;
+    details.onClick = [this] { Click(); };
+    handle_ = platform::CreateWidget(details);
     tabOrder_ = parent->AddControl(this, inTabOrder);
 }
 

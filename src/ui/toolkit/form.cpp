@@ -5,14 +5,14 @@
 TForm::TForm(const TFormStyle& style)
     : TWinControl(TBounds{0, 0, style.clientWidth, style.clientHeight}, style.font),
       stayOnTop_(style.stayOnTop) {
-    platform::FormSpec spec;
-    spec.clientWidth = style.clientWidth;
-    spec.clientHeight = style.clientHeight;
-    spec.font = style.font;
-    spec.topmost = style.stayOnTop;
+    platform::FormSpec details;
+    details.clientWidth = style.clientWidth;
+    details.clientHeight = style.clientHeight;
+    details.font = style.font;
+    details.topmost = style.stayOnTop;
     // The close button closes the form like any other way of closing it.
-    spec.onCloseRequest = [this] { Close(); };
-    AdoptHandle(platform::CreateForm(spec));
+    details.onCloseRequest = [this] { Close(); };
+    AdoptHandle(platform::CreateForm(details));
     // Forms start hidden; the loop shows them.
     TWinControl::SetVisible(false);
 }
