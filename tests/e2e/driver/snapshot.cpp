@@ -163,8 +163,10 @@ wchar_t Lower(wchar_t c) {
     return wchar_t(reinterpret_cast<ULONG_PTR>(CharLowerW(reinterpret_cast<LPWSTR>(ULONG_PTR(c)))));
 }
 
+}  // namespace
+
 // % and control characters as %XX, so that an entry stays on its line.
-std::string Escape(const std::wstring& text) {
+std::string Printable(const std::wstring& text) {
     std::string utf8 = WideToUtf8(text), out;
     for (unsigned char c : utf8) {
         if (c < 0x20 || c == '%') {
@@ -177,6 +179,8 @@ std::string Escape(const std::wstring& text) {
     }
     return out;
 }
+
+namespace {
 
 std::wstring Unescape(const std::string& text) {
     std::string utf8;
@@ -219,7 +223,7 @@ Snapshot TakeSnapshot(SnapshotTimes* times) {
 void SaveSnapshot(const Snapshot& snapshot, const std::string& path) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     for (const auto& entry : snapshot)
-        file << Escape(entry.first) << '\t' << Escape(entry.second) << '\n';
+        file << Printable(entry.first) << '\t' << Printable(entry.second) << '\n';
     if (!file) throw Failure("cannot write " + path);
 }
 
@@ -234,6 +238,16 @@ Snapshot LoadSnapshot(const std::string& path) {
         snapshot[Unescape(line.substr(0, tab))] = Unescape(line.substr(tab + 1));
     }
     return snapshot;
+}
+
+std::wstring Difference::NameAndDetails() const {
+    const std::wstring& details = kind == L"removed" ? before : after;
+    const std::string printable = Printable(details);
+    int n = MultiByteToWideChar(CP_UTF8, 0, printable.data(), int(printable.size()), nullptr, 0);
+    std::wstring wide(n, L'\0');
+    if (n > 0)
+        MultiByteToWideChar(CP_UTF8, 0, printable.data(), int(printable.size()), &wide[0], n);
+    return Name() + L" = " + wide;
 }
 
 std::vector<Difference> Compare(const Snapshot& before, const Snapshot& after) {

@@ -31,7 +31,13 @@ struct Difference {
 
     // "kind subject", the form ignore patterns and expected differences match.
     std::wstring Name() const { return kind + L" " + subject; }
+    // "kind subject = details" (the details after the change, or before a
+    // removal), for a pattern that also says what an entry must hold.
+    std::wstring NameAndDetails() const;
 };
+
+// UTF-8 with % and control characters (the zeros of a multi_sz) as %XX.
+std::string Printable(const std::wstring& text);
 
 std::vector<Difference> Compare(const Snapshot& before, const Snapshot& after);
 

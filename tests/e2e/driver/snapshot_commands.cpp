@@ -39,17 +39,23 @@ std::vector<std::wstring> SplitPatterns(const std::string& list) {
     return patterns;
 }
 
-bool MatchesAny(const std::vector<std::wstring>& patterns, const std::wstring& name) {
+// A pattern with " = " in it also names the details the entry must hold.
+bool Matches(const std::wstring& pattern, const Difference& d) {
+    return WildcardMatch(
+        pattern, pattern.find(L" = ") == std::wstring::npos ? d.Name() : d.NameAndDetails());
+}
+
+bool MatchesAny(const std::vector<std::wstring>& patterns, const Difference& d) {
     for (const std::wstring& pattern : patterns)
-        if (WildcardMatch(pattern, name)) return true;
+        if (Matches(pattern, d)) return true;
     return false;
 }
 
 std::string Describe(const Difference& d) {
-    std::string line = WideToUtf8(d.Name());
-    if (d.kind == L"added" && !d.after.empty()) line += " (" + WideToUtf8(d.after) + ")";
-    if (d.kind == L"removed" && !d.before.empty()) line += " (was " + WideToUtf8(d.before) + ")";
-    if (d.kind == L"changed") line += ": " + WideToUtf8(d.before) + " -> " + WideToUtf8(d.after);
+    std::string line = Printable(d.Name());
+    if (d.kind == L"added" && !d.after.empty()) line += " = " + Printable(d.after);
+    if (d.kind == L"removed" && !d.before.empty()) line += " = " + Printable(d.before);
+    if (d.kind == L"changed") line += ": " + Printable(d.before) + " -> " + Printable(d.after);
     return line;
 }
 
@@ -64,8 +70,9 @@ void TakeNamedSnapshot(Context&, const Command& cmd) {
 }
 
 // expect_same_as_snapshot NAME [DIFFERENCE...] [ignore=PATTERN|PATTERN...]
-// Each DIFFERENCE ("added file C:\x", wildcards allowed) must be seen; every
-// other difference fails unless an ignore pattern or Wine's own noise covers it.
+// Each DIFFERENCE ("added file C:\x", wildcards allowed; with " = DETAILS"
+// the details must match too) must be seen; every other difference fails
+// unless an ignore pattern or Wine's own noise covers it.
 void ExpectSameAsSnapshot(Context&, const Command& cmd) {
     cmd.ExpectArgs(1, size_t(-1));
     Snapshot before = LoadSnapshot(SnapshotPath(cmd.Arg(0), ""));
@@ -81,15 +88,15 @@ void ExpectSameAsSnapshot(Context&, const Command& cmd) {
     for (const Difference& d : Compare(before, after)) {
         std::string verdict = "UNEXPECTED";
         for (size_t i = 0; i < expected.size(); ++i) {
-            if (WildcardMatch(expected[i], d.Name())) {
+            if (Matches(expected[i], d)) {
                 seen[i] = true;
                 verdict = "expected";
             }
         }
         if (verdict != "expected") {
-            if (MatchesAny(ignored, d.Name()))
+            if (MatchesAny(ignored, d))
                 verdict = "ignored";
-            else if (MatchesAny(noise, d.Name()))
+            else if (MatchesAny(noise, d))
                 verdict = "wine noise";
             else
                 ++unexpected;
