@@ -54,6 +54,7 @@ int Run(int argc, char** argv) {
     nv::AddShortcutCommands(table);
     nv::AddMiscCommands(table);
     nv::AddScreenCommands(table);
+    nv::AddSnapshotCommands(table);
 
     if (std::string(argv[1]) == "--help") {
         for (const auto& entry : table) nv::Log(entry.first + " " + entry.second.usage);

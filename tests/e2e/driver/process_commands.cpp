@@ -1,7 +1,10 @@
 // Starting the programs under test and checking how they end.
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include "context.h"
+#include "snapshot.h"
 #include "text.h"
 #include "window_query.h"
 
@@ -144,6 +147,37 @@ void Require(Context&, const Command& cmd) {
         throw Skipped(Quoted(cmd.Arg(0)) + " is not there");
 }
 
+// The ids of the running processes whose program file name matches the pattern.
+std::vector<DWORD> ProcessesNamed(const std::wstring& pattern) {
+    std::vector<DWORD> ids;
+    HANDLE list = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (list == INVALID_HANDLE_VALUE)
+        throw Failure("cannot list the processes, error " + std::to_string(GetLastError()));
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(list, &entry); more; more = Process32NextW(list, &entry))
+        if (WildcardMatch(pattern, entry.szExeFile)) ids.push_back(entry.th32ProcessID);
+    CloseHandle(list);
+    return ids;
+}
+
+// wait_process_gone PATTERN [timeout=MS]: no process of a program file named
+// like PATTERN (* and ?) runs any more, e.g. a copy a program started itself.
+void WaitProcessGone(Context&, const Command& cmd) {
+    cmd.ExpectArgs(1, 1);
+    long long timeout = cmd.IntOpt("timeout", kDefaultTimeoutMs);
+    std::wstring pattern = Cp1251ToWide(cmd.Arg(0));
+    std::vector<DWORD> first = ProcessesNamed(pattern);
+    for (DWORD id : first) Log("waiting for pid=" + std::to_string(id));
+    for (long long waited = 0;; waited += kPollMs) {
+        if (ProcessesNamed(pattern).empty()) return;
+        if (waited >= timeout)
+            throw Failure(Quoted(cmd.Arg(0)) + " still running after " + std::to_string(timeout) +
+                          " ms");
+        Sleep(kPollMs);
+    }
+}
+
 }  // namespace
 
 void AddProcessCommands(CommandTable& table) {
@@ -153,6 +187,7 @@ void AddProcessCommands(CommandTable& table) {
     table["expect_running"] = {ExpectRunning, "NAME"};
     table["kill"] = {Kill, "NAME"};
     table["require"] = {Require, "PATH"};
+    table["wait_process_gone"] = {WaitProcessGone, "PATTERN [timeout=MS]"};
 }
 
 }  // namespace nv
