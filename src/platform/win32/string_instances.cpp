@@ -68,3 +68,13 @@ template void W::_S_assign(wchar_t*, W::size_type, wchar_t);
 template W& W::_M_replace_aux(W::size_type, W::size_type, W::size_type, wchar_t);
 template void W::_S_move(wchar_t*, const wchar_t*, W::size_type);
 template void W::_M_mutate(W::size_type, W::size_type, const wchar_t*, W::size_type);
+
+// One helper cannot be named above: a member template of the same name makes
+// the instantiation ambiguous. The calls the compiler leaves to it elsewhere
+// would still bring a whole library class in, so it is defined here under its
+// linker name, mergeable as the library's own copy is, and doing what it does.
+void CopyStringChars(char* to, const char* from, const char* end) __asm__(
+    "__ZNSt7__cxx1112basic_stringIcSt11char_traitsIcESaIcEE13_S_copy_charsEPcPKcS7_");
+__attribute__((used)) inline void CopyStringChars(char* to, const char* from, const char* end) {
+    std::char_traits<char>::copy(to, from, static_cast<std::size_t>(end - from));
+}
