@@ -71,7 +71,8 @@ run_probe() { wine "$probe" "$@"; }
 settle() { rm -rf "$drive_c/bench"; sync; }
 
 steps="start text lookup write exists move position sleep test hide"
-for measure in install write copy memory nsis nsis_ncrc start window $steps; do : >"$work/$measure"; done
+for measure in install write copy memory nsis nsis_ncrc start window; do : >"$work/$measure"; done
+for step in $steps; do : >"$work/step_$step"; done
 for i in $(seq "$runs"); do
     settle
     out=$(run_probe install "C:\\bench\\in$i")
@@ -84,7 +85,7 @@ for i in $(seq "$runs"); do
     # time beyond the writes goes, and how long the 29 sleeps really last.
     settle
     out=$(run_probe steps "C:\\bench\\st$i")
-    for step in $steps; do echo "$out" | sed -n "s/.*\b$step=\([0-9.]*\).*/\1/p" >>"$work/$step"; done
+    for step in $steps; do echo "$out" | sed -n "s/.*\b$step=\([0-9.]*\).*/\1/p" >>"$work/step_$step"; done
     settle
     run_probe write "C:\\bench\\wr$i" | field ms >>"$work/write"
     settle
@@ -113,7 +114,7 @@ copy=$(median <"$work/copy")
 start=$(median <"$work/start")
 window=$(median <"$work/window")
 less_waits=$(awk -v a="$install" -v w="$waits_ms" 'BEGIN {print a - w}')
-slept=$(median <"$work/sleep")
+slept=$(median <"$work/step_sleep")
 less_slept=$(awk -v a="$install" -v w="$slept" 'BEGIN {print a - w}')
 less_window=$(awk -v a="$less_waits" -v w="$window" 'BEGIN {print a - w}')
 nsis=$(awk -v n="$(median <"$work/nsis")" -v s="$start" 'BEGIN {print n - s}')
@@ -135,7 +136,7 @@ echo "| stored NSIS installer, silent | $nsis ms | $(ratio "$nsis" "$copy") |"
 echo "| stored NSIS installer, silent, /NCRC | $nsis_ncrc ms | $(ratio "$nsis_ncrc" "$copy") |"
 echo
 echo "The file set's steps, summed over the 29 files (medians, ms):"
-for step in $steps; do printf '%s=%s ' "$step" "$(median <"$work/$step")"; done
+for step in $steps; do printf '%s=%s ' "$step" "$(median <"$work/step_$step")"; done
 echo
 echo
 echo "| other | value |"
