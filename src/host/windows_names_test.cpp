@@ -218,6 +218,8 @@ TEST(WindowsNamesTest, NamesEveryExtendedEdition) {
         {3, 5, 2, 9, 0x4000, false, false, false, "Standard x64"},
         {3, 5, 2, 12, 0, false, false, false, "Unknown on Architecture 0xC"},
         {3, 5, 2, 5, 0, false, false, false, "Unknown on Architecture 0x5"},
+        {3, 5, 2, 0x10, 0, false, false, false, "Unknown on Architecture 0x10"},
+        {3, 5, 2, 0xFFFF, 0, false, false, false, "Unknown on Architecture 0xFFFF"},
         {3, 5, 1, 0, 0, false, false, false, "Unknown Server"},
         {2, 5, 1, 0, 0, false, false, false, "Unknown Domain controller"},
         {3, 10, 0, 9, 0, false, false, false, "Unknown Server"},

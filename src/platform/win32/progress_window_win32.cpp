@@ -1,8 +1,9 @@
 // The progress window: a plain system window with a text line and a bar,
 // created and served by a thread of its own so that it keeps painting while
 // the main thread writes large files. The main thread reaches it only through
-// calls the system hands to the window's thread: the caption and the bar
-// synchronously, the text line and showing or hiding as posted requests.
+// calls the system hands to the window's thread: the caption and the bar's
+// range synchronously, the text line, the bar's position and showing or
+// hiding as posted requests.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -187,7 +188,10 @@ int SetAndReadProgressRange(int max) {
 }
 
 void SetProgressBarPosition(int position) {
-    SendMessageA(barHandle, PBM_SETPOS, static_cast<WPARAM>(position), 0);
+    // Posted, not sent: a sent message waits for the window thread to run,
+    // about a millisecond a file under Wine. No bar yet, nothing to post to
+    // (a post to no window would land in this thread's own queue).
+    if (HWND bar = barHandle) PostMessageA(bar, PBM_SETPOS, static_cast<WPARAM>(position), 0);
 }
 
 void PlaceProgressWindow(bool visible) {

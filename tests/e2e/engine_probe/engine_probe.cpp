@@ -8,6 +8,8 @@
 //   engine_probe copy FROM TO [FILELIST]    copies the same files with CopyFileA,
 //                                           the yardstick for the engine's speed
 //   engine_probe window                     reports the progress window (window_report.h)
+//   engine_probe steps FOLDER [FILELIST]    the file set's steps one by one, as the
+//                                           installer takes them, each timed on its own
 //
 // Message boxes are answered at once (see box_answerer.h); a last argument
 // --decline answers the older-version question with No.
@@ -25,6 +27,10 @@
 #include "engine/file_list.h"
 #include "engine/install_file.h"
 #include "engine/install_file_set.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/payload.h"
+#include "ui/progress_unit.h"
 #include "window_report.h"
 
 namespace {
@@ -82,6 +88,69 @@ bool Write(const std::string& folder, std::string list) {
     return all;
 }
 
+// The steps of the file set, each summed over all files and printed as
+// "name=<ms>": where the time of an installation goes, beyond the writes.
+bool Steps(const std::string& folder, std::string list) {
+    enum Step {
+        kStart,
+        kText,
+        kLookup,
+        kWrite,
+        kExists,
+        kMove,
+        kPosition,
+        kSleep,
+        kTest,
+        kHide,
+        kSteps
+    };
+    const char* const names[kSteps] = {"start", "text",     "lookup", "write", "exists",
+                                       "move",  "position", "sleep",  "test",  "hide"};
+    double spent[kSteps] = {};
+    double mark = NowMs();
+    auto lap = [&](Step step) {
+        const double now = NowMs();
+        spent[step] += now - mark;
+        mark = now;
+    };
+    MakeFolderTree(AsFolder(folder));
+    const int count = CountFileListEntries(list);
+    mark = NowMs();
+    ShowProgress("Norvelik", "");
+    SetProgressPosition(0);
+    SetProgressRange(count);
+    lap(kStart);
+    bool all = true;
+    for (int k = 1; k <= count; ++k) {
+        const FileListEntry e = ParseFileListEntry(FirstFileListEntry(list), AsFolder(folder));
+        SetProgressText(e.targetPath);
+        lap(kText);
+        platform::PayloadItem item;
+        all = platform::FindPayloadItem(e.resourceName, e.resourceType, &item) && all;
+        lap(kLookup);
+        const std::string temporary = TemporaryFileName(e.targetPath);
+        all = platform::WriteWholeFile(temporary, item.data, item.size,
+                                       platform::CreateMode::CreateAlways) == platform::kSuccess &&
+              all;
+        lap(kWrite);
+        platform::FileExists(e.targetPath);
+        lap(kExists);
+        all = platform::MoveFileReplacing(temporary, e.targetPath) == platform::kSuccess && all;
+        lap(kMove);
+        SetProgressPosition(k);
+        lap(kPosition);
+        platform::SleepMs(128);
+        lap(kSleep);
+        all = platform::FileExists(e.targetPath) && all;
+        lap(kTest);
+        list = WithoutFirstFileListEntry(list);
+    }
+    HideProgress();
+    lap(kHide);
+    for (int step = 0; step < kSteps; ++step) std::printf("%s=%.1f ", names[step], spent[step]);
+    return all;
+}
+
 bool Copy(const std::string& from, const std::string& to, std::string list) {
     MakeFolderTree(AsFolder(to));
     bool all = true;
@@ -110,12 +179,14 @@ int main(int argc, char** argv) {
         result = Write(argv[2], argc == 4 ? argv[3] : kProductList);
     } else if (mode == "window" && argc == 2) {
         result = ReportProgressWindow();
+    } else if (mode == "steps" && (argc == 3 || argc == 4)) {
+        result = Steps(argv[2], argc == 4 ? argv[3] : kProductList);
     } else if (mode == "copy" && (argc == 4 || argc == 5)) {
         result = Copy(argv[2], argv[3], argc == 5 ? argv[4] : kProductList);
     } else {
         std::fprintf(stderr,
                      "usage: engine_probe install FOLDER [LIST] | write FOLDER [LIST] | copy FROM "
-                     "TO [LIST] | window\n");
+                     "TO [LIST] | steps FOLDER [LIST] | window\n");
         return 2;
     }
     const double elapsed = NowMs() - start;

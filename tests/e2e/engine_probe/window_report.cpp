@@ -26,6 +26,18 @@ bool BecomesVisible(HWND window, bool visible) {
     return false;
 }
 
+// The position, too, is posted to the window's thread: the bar's answer
+// once it has taken the request, or what it holds after 5 s.
+long PositionReached(HWND bar, long position) {
+    long now = 0;
+    for (int i = 0; i < 250; ++i) {
+        now = static_cast<long>(SendMessageA(bar, PBM_GETPOS, 0, 0));
+        if (now == position) break;
+        Sleep(20);
+    }
+    return now;
+}
+
 BOOL CALLBACK ReportChild(HWND child, LPARAM parent) {
     char className[64] = {};
     GetClassNameA(child, className, sizeof className);
@@ -65,7 +77,7 @@ bool ReportProgressWindow() {
     HWND bar = FindWindowExA(window, nullptr, PROGRESS_CLASSA, nullptr);
     std::printf("range=%ld position=%ld\n",
                 static_cast<long>(SendMessageA(bar, PBM_GETRANGE, FALSE, 0)),
-                static_cast<long>(SendMessageA(bar, PBM_GETPOS, 0, 0)));
+                PositionReached(bar, 7));
 
     HideProgress();
     std::printf("hidden=%d\n", BecomesVisible(window, false) ? 1 : 0);
