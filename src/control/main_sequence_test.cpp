@@ -46,8 +46,8 @@ TEST_F(MainSequenceTest, ClosingTheFormWithoutConfirmingInstallsNothing) {
 
 TEST_F(MainSequenceTest, AnUnexpectedErrorIsReportedAndTheSetupStillEndsWithZero) {
     // A machine-wide folder value of the wrong type is an error no step handles.
-    fake::Registry().SetDword(
-        "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir", 1);
+    fake::Registry().SetDword("HKLM\\Software\\Microsoft\\Windows\\CurrentVersion",
+                              "ProgramFilesDir", 1);
     EXPECT_EQ(RunSetup(), 0);
     ASSERT_EQ(fake::MessageBoxes().shown.size(), 1u);
     EXPECT_EQ(fake::MessageBoxes().shown[0].style, 0x200010u);

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-constexpr std::uint32_t kErrorBoxStyle = 0x200010;    // MB_SERVICE_NOTIFICATION | MB_ICONERROR
-constexpr std::uint32_t kWarningBoxStyle = 0x42030;   // MB_TOPMOST | MB_TASKMODAL | MB_ICONWARNING
+constexpr std::uint32_t kErrorBoxStyle = 0x200010;   // MB_SERVICE_NOTIFICATION | MB_ICONERROR
+constexpr std::uint32_t kWarningBoxStyle = 0x42030;  // MB_TOPMOST | MB_TASKMODAL | MB_ICONWARNING
 
 // The key below which the system keeps its program settings.
 extern const char* const CurrentVersionKey;

@@ -11,12 +11,12 @@
 #include "platform/registry.h"
 
 class RegistryError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class Registry {
-public:
+  public:
     explicit Registry(std::uint32_t access) : access_(access) {}
     ~Registry() { CloseKey(); }
     Registry(const Registry&) = delete;
@@ -46,7 +46,7 @@ public:
     void CloseKey();
     bool HasOpenKey() const { return key_ != platform::kNoKey; }
 
-private:
+  private:
     platform::RegRoot root_ = platform::RegRoot::CurrentUser;
     platform::RegKey key_ = platform::kNoKey;
     std::uint32_t access_;

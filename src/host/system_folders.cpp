@@ -12,13 +12,13 @@ constexpr std::uint32_t kPlatformNt = 2;
 
 // Closes the registry object's key when a step ends, also by an exception.
 class KeyCloser {
-public:
+  public:
     explicit KeyCloser(Registry& reg) : reg_(reg) {}
     ~KeyCloser() { reg_.CloseKey(); }
     KeyCloser(const KeyCloser&) = delete;
     KeyCloser& operator=(const KeyCloser&) = delete;
 
-private:
+  private:
     Registry& reg_;
 };
 

@@ -49,9 +49,9 @@ bool LoadShellLink(const std::string& linkFile, ShellLinkSpec* link);
 
 struct FolderDialogSpec {
     std::string title;
-    std::wstring root;         // empty: the whole shell namespace
-    std::string startFolder;   // selected when the dialog opens; "" for none
-    std::uint32_t flags = 0;   // BIF_* flags
+    std::wstring root;        // empty: the whole shell namespace
+    std::string startFolder;  // selected when the dialog opens; "" for none
+    std::uint32_t flags = 0;  // BIF_* flags
 };
 
 enum class FolderDialogOutcome { Chosen, Cancelled, Unavailable };

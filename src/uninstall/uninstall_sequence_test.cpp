@@ -202,7 +202,8 @@ TEST_F(UninstallTest, AHeldFileIsNamedInTheOneMessageAndTheRestIsRemoved) {
         fake::Files().File(kFolder + "nvq3.cok")->held = fake::FakeFile::Held::ReadSharing;
         RunAsCopy();
 
-        EXPECT_EQ(fake::FileNamesIn(kFolder), (std::vector<std::string>{"Norvelik.exe", "nvq3.cok"}));
+        EXPECT_EQ(fake::FileNamesIn(kFolder),
+                  (std::vector<std::string>{"Norvelik.exe", "nvq3.cok"}));
         EXPECT_FALSE(fake::Files().HasFolder(fake::kCommonStartMenu));
         EXPECT_FALSE(fake::Registry().KeyExists(fake::kNativeEntry));
         EXPECT_EQ(OnlyMessage().text, r.text);

@@ -12,7 +12,7 @@
 namespace fake {
 
 class FakeClock {
-public:
+  public:
     std::uint64_t now = 1000000;
     std::vector<std::uint32_t> sleeps;  // every sleep, in order
     platform::LocalDate today{2024, 3, 5};

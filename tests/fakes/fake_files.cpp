@@ -231,7 +231,8 @@ ErrorCode FakeFiles::List(const std::string& folder,
         if (ParentKey(sub) == key) entries->push_back({NameOf(sub), 0, true});
     }
     for (const auto& f : files_) {
-        if (ParentKey(f.first) == key) entries->push_back({NameOf(f.second.path), f.second.Size(), false});
+        if (ParentKey(f.first) == key)
+            entries->push_back({NameOf(f.second.path), f.second.Size(), false});
     }
     return platform::kSuccess;
 }

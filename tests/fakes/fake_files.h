@@ -28,9 +28,9 @@ struct FakeFile {
 };
 
 class FakeFiles {
-public:
-    void AddDrive(const std::string& letterColon);  // "C:"
-    void AddFolder(const std::string& path);        // and its parents
+  public:
+    void AddDrive(const std::string& letterColon);                    // "C:"
+    void AddFolder(const std::string& path);                          // and its parents
     void AddFile(const std::string& path, const std::string& bytes);  // parents made too
 
     bool HasFile(const std::string& path) const;
@@ -68,7 +68,7 @@ public:
     platform::ErrorCode List(const std::string& folder,
                              std::vector<platform::FolderEntry>* entries) const;
 
-private:
+  private:
     std::set<std::string> drives_{"c:"};
     std::set<std::string> folders_;          // lower-cased, no trailing backslash
     std::map<std::string, FakeFile> files_;  // lower-cased

@@ -13,12 +13,12 @@ struct ShownBox {
     std::string text;
     std::string caption;
     std::uint32_t style = 0;
-    bool extended = false;        // MessageBoxExA rather than MessageBoxA
-    std::uint16_t language = 0;   // only for MessageBoxExA
+    bool extended = false;       // MessageBoxExA rather than MessageBoxA
+    std::uint16_t language = 0;  // only for MessageBoxExA
 };
 
 class FakeMessageBoxes {
-public:
+  public:
     std::vector<ShownBox> shown;
     std::deque<int> answers;
 

@@ -10,7 +10,7 @@
 namespace fake {
 
 class FakePayload {
-public:
+  public:
     // Name and type as the catalogue stores them (capitals).
     void Add(const std::string& name, const std::string& type, const std::string& bytes);
     int lookups = 0;

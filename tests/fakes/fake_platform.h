@@ -24,6 +24,6 @@ void ResetAll();
 }  // namespace fake
 
 class FakePlatformTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
 };

@@ -21,7 +21,7 @@ struct PostedMessage {
 };
 
 class FakeProcesses {
-public:
+  public:
     std::set<std::string> mappings;  // names of mappings that exist
     bool mappingCreationFails = false;
     std::map<std::string, platform::WindowHandle> windowsByClass;

@@ -10,8 +10,8 @@
 namespace fake {
 
 class FakeProgressWindow {
-public:
-    bool comesUp = true;   // a started thread creates the window at once
+  public:
+    bool comesUp = true;  // a started thread creates the window at once
     int threadsStarted = 0;
     bool up = false;
     bool visible = false;
@@ -20,7 +20,8 @@ public:
     std::string storedCaption;
     int rangeMax = 0;
     int position = 0;
-    std::vector<std::string> calls;  // "start", "caption X", "text X", "range N", "pos N", "show", "hide"
+    std::vector<std::string>
+        calls;  // "start", "caption X", "text X", "range N", "pos N", "show", "hide"
 
     void Reset() { *this = FakeProgressWindow{}; }
 };

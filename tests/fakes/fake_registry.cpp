@@ -114,8 +114,9 @@ ErrorCode FakeRegistry::Open(RegRoot root, const std::string& path, std::uint32_
             return platform::kErrorAccessDenied;
         }
     }
-    bool writeAccess = (access & ~(platform::kKeyRead | platform::kKeyWow64_64Key |
-                                   platform::kKeyWow64_32Key)) != 0;
+    bool writeAccess =
+        (access & ~(platform::kKeyRead | platform::kKeyWow64_64Key | platform::kKeyWow64_32Key)) !=
+        0;
     if (root == RegRoot::LocalMachine && hklmReadOnly && writeAccess) {
         return platform::kErrorAccessDenied;
     }

@@ -21,7 +21,7 @@ struct RegValue {
 };
 
 class FakeRegistry {
-public:
+  public:
     // Keys are addressed by their real (view-resolved) path, as regedit shows them:
     // "HKLM\Software\WOW6432Node\...". Roots: "HKLM", "HKCU".
     void SetString(const std::string& key, const std::string& name, const std::string& value,
@@ -67,7 +67,7 @@ public:
     std::string Resolve(platform::RegRoot root, const std::string& path,
                         std::uint32_t access) const;
 
-private:
+  private:
     struct Key {
         std::string displayPath;
         std::map<std::string, RegValue> values;  // by lower-cased name

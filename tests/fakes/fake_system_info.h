@@ -11,7 +11,7 @@
 namespace fake {
 
 class FakeSystemInfo {
-public:
+  public:
     std::uint32_t lcid = 0x0419;
     bool extendedQueryWorks = true;
     bool basicQueryWorks = true;

@@ -34,7 +34,6 @@ struct FileSetDouble {
 
 FileSetDouble& FileSet();
 
-
 }  // namespace fake
 
 class InstallationTest : public FakePlatformTest {

@@ -28,7 +28,6 @@ constexpr const char* kTemporaryCopy = "C:\\Temp\\nvuninst4660.exe";
 // The 29 installed files' names, in the order of the product's list.
 std::vector<std::string> InstalledFileNames();
 
-
 // Saves a shortcut file through the fake shell, leading to `target`.
 void PutShortcut(const std::string& linkFile, const std::string& target);
 

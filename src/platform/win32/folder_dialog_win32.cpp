@@ -62,7 +62,8 @@ FolderDialogOutcome RunFolderDialog(const FolderDialogSpec& details, std::string
     info.lpszTitle = details.title.c_str();
     info.ulFlags = details.flags;
     info.lpfn = BrowseCallback;
-    info.lParam = details.startFolder.empty() ? 0 : reinterpret_cast<LPARAM>(details.startFolder.c_str());
+    info.lParam =
+        details.startFolder.empty() ? 0 : reinterpret_cast<LPARAM>(details.startFolder.c_str());
     info.iImage = 0;
     LPITEMIDLIST item = ::SHBrowseForFolderA(&info);
 

@@ -53,10 +53,10 @@ HFONT FontFor(const FontSpec& details) {
     auto it = fonts.find(key);
     if (it != fonts.end()) return it->second;
     // A negative height asks for the character height, not the cell height.
-    HFONT font =
-        ::CreateFontA(-details.pixelHeight, 0, 0, 0, details.bold ? FW_BOLD : FW_NORMAL, details.italic,
-                      FALSE, FALSE, details.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                      DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, details.face.c_str());
+    HFONT font = ::CreateFontA(-details.pixelHeight, 0, 0, 0, details.bold ? FW_BOLD : FW_NORMAL,
+                               details.italic, FALSE, FALSE, details.charset, OUT_DEFAULT_PRECIS,
+                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                               details.face.c_str());
     fonts[key] = font;
     return font;
 }
