@@ -17,6 +17,10 @@ constexpr std::int32_t kVersionMajor = 1500;
 constexpr std::int32_t kVersionMinor = 0;
 // Without a trailing slash: links are made as address + "/" + page.
 constexpr char kWebAddress[] = "https://norvelik.ru";
+// The publisher as the system's list of installed programs shows it, one form
+// for each language mode.
+constexpr char kPublisherRu[] = "Норвелик Софт";
+constexpr char kPublisherEn[] = "Norvelik Soft";
 
 }  // namespace product
 

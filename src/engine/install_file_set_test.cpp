@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "control/installer_state.h"
+#include "control/product_identity.h"
 #include "fake_platform.h"
 
 namespace {
@@ -18,10 +19,8 @@ class InstallFileSetTest : public FakePlatformTest {
   protected:
     void SetUp() override {
         FakePlatformTest::SetUp();
+        WriteProductIdentity();
         InstallerState& s = State();
-        s.ShortTitleRu = "Норвелик";
-        s.ShortTitleEn = "Норвелик";
-        s.VersionText = "1500";
         s.ProgramFolder = "C:\\Program Files\\Norvelik\\";
         fake::Files().AddFolder(s.ProgramFolder);
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "control/installer_state.h"
+#include "control/product_identity.h"
 #include "fake_platform.h"
 #include "host/common_unit.h"
 #include "ui/toolkit/application.h"
@@ -25,10 +26,8 @@ class SetupFormTest : public FakePlatformTest {
   public:
     void SetUp() override {
         FakePlatformTest::SetUp();
+        WriteProductIdentity();
         InstallerState& s = State();
-        s.ShortTitleRu = "Норвелик";
-        s.ShortTitleEn = "Норвелик";
-        s.VersionText = "1500";
         s.ProgramFolder = kDefaultFolder;
         s.IsRussian = true;
         // The form must set its choices itself.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "control/installer_state.h"
+#include "control/product_identity.h"
 #include "engine/registration.h"
 #include "platform/files.h"
 
@@ -38,16 +39,8 @@ void InstallationTest::SetUp() {
     fake::FileSet().Reset();
     SetFileSetInstaller(&fake::InstallFileSetDouble);
 
+    WriteProductIdentity();
     InstallerState& s = State();
-    s.ProductName = "Norvelik";
-    s.ShortTitleRu = "Норвелик";
-    s.ShortTitleEn = s.ShortTitleRu;
-    s.FullTitleRu = "Норвеликон";
-    s.FullTitleEn = "Norvelikon";
-    s.VersionText = "1500";
-    s.VersionMajor = 1500;
-    s.VersionMinor = 0;
-    s.WebAddress = "https://norvelik.ru";
     s.Reg = &reg_;
 
     s.IsAdmin = true;

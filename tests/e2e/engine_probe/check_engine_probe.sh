@@ -37,14 +37,10 @@ folder=$WINEPREFIX/drive_c/NV
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-# NAME TYPE "path" lines of the resource script: installed name and source.
-declare -A source
-while read -r name type path; do
-    [[ $name == //* || -z $name ]] && continue
-    file="${name,,}.${type,,}"
-    [[ $name == NORVELIK ]] && file=Norvelik.exe
-    source[$file]=${path//\"/}
-done <"$rc"
+# The installed file names and the files packed for them.
+# shellcheck source=tests/e2e/payload_sources.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../payload_sources.sh"
+read_payload_sources "$rc"
 
 # Runs the probe; its output (boxes and the result line) lands in $out, its
 # CP1251 texts made UTF-8 like this script.

@@ -24,6 +24,7 @@
 
 #include "box_answerer.h"
 #include "control/installer_state.h"
+#include "control/product_identity.h"
 #include "engine/file_list.h"
 #include "engine/install_file.h"
 #include "engine/install_file_set.h"
@@ -62,11 +63,8 @@ void MakeFolderTree(const std::string& folder) {
 }
 
 bool Install(const std::string& folder, const std::string& list) {
+    WriteProductIdentity();
     InstallerState& s = State();
-    s.ProductName = "Norvelik";
-    s.ShortTitleRu = "Норвелик";
-    s.ShortTitleEn = s.ShortTitleRu;
-    s.VersionText = "1500";
     s.IsRussian = PRIMARYLANGID(LANGIDFROMLCID(GetUserDefaultLCID())) == LANG_RUSSIAN;
     s.ProgramFolder = AsFolder(folder);
     MakeFolderTree(s.ProgramFolder);

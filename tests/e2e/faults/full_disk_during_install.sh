@@ -45,14 +45,10 @@ fail() {
     failures=$((failures + 1))
 }
 
-# NAME TYPE "path" lines of the resource script: installed name and source.
-declare -A source
-while read -r name type path; do
-    [[ $name == //* || -z $name ]] && continue
-    file="${name,,}.${type,,}"
-    [[ $name == NORVELIK ]] && file=Norvelik.exe
-    source[$file]=${path//\"/}
-done <"$rc"
+# The installed file names and the files packed for them.
+# shellcheck source=tests/e2e/payload_sources.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../payload_sources.sh"
+read_payload_sources "$rc"
 
 # The earlier installation: short copies, data files with the stamp 1 so that
 # no older-version question comes up.
