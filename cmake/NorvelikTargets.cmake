@@ -15,3 +15,15 @@ function(nv_windows_program target)
     target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++
         -Wl,--gc-sections $<$<NOT:$<CONFIG:Debug>>:-s>)
 endfunction()
+
+# nv_signed_program(target): with a certificate configured (NV_SIGN_PKCS12),
+# the program is signed as soon as it is linked, before anything packs or
+# copies it. The password is read from NV_SIGN_PASSWORD when the build runs.
+function(nv_signed_program target)
+    if(NV_SIGN_PKCS12)
+        add_custom_command(TARGET ${target} POST_BUILD
+            COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/sign.sh $<TARGET_FILE:${target}>
+                    ${NV_SIGN_PKCS12} "${NV_SIGN_TIMESTAMP_URL}"
+            VERBATIM)
+    endif()
+endfunction()

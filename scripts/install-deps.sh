@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs everything the two builds and the tests need on a Debian 12 machine:
 # the native toolchain with GoogleTest, the i686 MinGW-w64 cross compiler, 32-bit
-# and 64-bit Wine, Xvfb, and the ru_RU / en_US locales Wine takes its LCID from.
+# and 64-bit Wine, Xvfb, the ru_RU / en_US locales Wine takes its LCID from, and
+# osslsigncode with openssl for signing the programs (and the signing tests).
 # Safe to run again: it only installs what is missing.
 set -euo pipefail
 
@@ -15,7 +16,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $SUDO dpkg --add-architecture i386
 fi
 
-for pkg in cmake ninja-build g++ libgtest-dev googletest pkg-config \
+for pkg in cmake ninja-build g++ libgtest-dev googletest pkg-config osslsigncode openssl \
            g++-mingw-w64-i686 binutils-mingw-w64-i686 \
            wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick fonts-dejavu-core locales file nsis; do
     have "$pkg" || need+=("$pkg")

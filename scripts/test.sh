@@ -12,7 +12,10 @@ log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 status=0
 ctest --preset native 2>&1 | tee -a "$log" || status=1
-ctest --preset windows 2>&1 | tee -a "$log" || status=1
+# Under Wine a scenario now and then loses a race with the machine's load (a
+# window that comes up late, a wineserver slow to end); such a test is run once
+# more, and only a second failure counts.
+ctest --preset windows --repeat until-pass:2 2>&1 | tee -a "$log" || status=1
 
 passed=0
 failed=0

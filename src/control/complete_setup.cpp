@@ -3,21 +3,22 @@
 #include <cstdint>
 #include <string>
 
-#include "control/installer_state.h"
-#include "control/product_file_list.h"
-#include "control/startup_checks.h"
 #include "engine/registration.h"
 #include "host/registry.h"
+#include "installation/installer_state.h"
+#include "installation/product_file_list.h"
+#include "installation/running_product.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/processes.h"
 #include "platform/shell.h"
+#include "platform/unelevated_start.h"
 
 namespace {
 
-// MB_TOPMOST | MB_TASKMODAL | MB_ICONINFORMATION
-constexpr std::uint32_t kFinalMessageStyle = 0x42040;
+constexpr std::uint32_t kFinalMessageStyle =
+    platform::kMbTopmost | platform::kMbTaskModal | platform::kMbIconInformation;
 
 // ASFW_ANY: every process may take the foreground.
 constexpr std::uint32_t kAnyProcess = 0xFFFFFFFF;

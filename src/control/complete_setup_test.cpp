@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "control/installer_state.h"
+#include "installation/installer_state.h"
 #include "installation_fixture.h"
 
 namespace {

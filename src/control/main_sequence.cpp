@@ -1,38 +1,21 @@
 #include "control/main_sequence.h"
 
-#include <exception>
-#include <string>
-
 #include "control/complete_setup.h"
 #include "control/startup_checks.h"
-#include "host/common_unit.h"
-#include "platform/shell.h"
+#include "host/program_entry.h"
 #include "ui/setup_form.h"
 
-namespace {
-
-// An error no step handles (an unreadable machine-wide registry value, memory
-// running out) ends the setup; the user learns why instead of seeing it vanish.
-void ReportUnexpectedError(const char* what) {
-    const std::string detail = what != nullptr ? what : "";
-    ErrorBox("The setup program stopped because of an unexpected error:\r\n" + detail,
-             "Установка прервана из-за непредвиденной ошибки:\r\n" + detail);
-}
-
-}  // namespace
-
 int RunSetup() {
-    StartCommonUnit();
-    // The folder dialog and the shortcuts need the component library on this thread.
-    platform::InitializeComponentLibrary();
-    try {
+    // An error no step handles (an unreadable machine-wide registry value,
+    // memory running out) ends the setup; the user learns why instead of
+    // seeing it vanish.
+    static constexpr StopWords kStopped = {
+        "The setup program stopped because of an unexpected error:",
+        "Установка прервана из-за непредвиденной ошибки:"};
+    return RunProgram(kStopped, 0, [] {
         if (StartupChecks()) {
             RunSetupForm();
             CompleteSetup();
         }
-    } catch (const std::exception& error) {
-        ReportUnexpectedError(error.what());
-    }
-    ShutdownCommonUnit();
-    return 0;
+    });
 }

@@ -2,6 +2,6 @@
 // installation after it.
 #pragma once
 
-// Runs the whole setup after the modules have started. Returns the process
-// exit code (0 on every ordinary path).
+// Runs the whole setup in the frame both programs share (host/program_entry.h).
+// Returns the process exit code: 0 on every path.
 int RunSetup();

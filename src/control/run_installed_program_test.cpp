@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "control/complete_setup.h"
-#include "control/installer_state.h"
 #include "fake_platform.h"
+#include "installation/installer_state.h"
 
 namespace {
 

@@ -3,25 +3,23 @@
 #include <cstdint>
 #include <string>
 
-#include "control/installer_state.h"
-#include "control/product_identity.h"
-#include "host/common_unit.h"
+#include "host/message_boxes.h"
 #include "host/system_folders.h"
+#include "installation/installer_state.h"
+#include "installation/running_product.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
-#include "platform/processes.h"
 
 namespace {
 
-constexpr std::uint32_t kMarkerSize = 64;
 // Time the product gets to react to WM_QUIT; the setup does not check it quit.
 constexpr std::uint32_t kQuitGraceMs = 512;
-constexpr std::uint32_t kQuestionStyle = 0x2024;  // MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL
+constexpr std::uint32_t kQuestionStyle =
+    platform::kMbYesNo | platform::kMbIconQuestion | platform::kMbTaskModal;
 
 // Asks a running product to quit and gives it a moment.
 void AskRunningProductToQuit() {
-    const platform::WindowHandle window = platform::FindTopLevelWindow(kMainFormClassName);
-    if (window != platform::kNoWindow) platform::PostWindowMessage(window, platform::kWmQuit, 0, 0);
+    AskProductToQuit();
     platform::SleepMs(kQuitGraceMs);
 }
 
@@ -44,7 +42,6 @@ bool UserReadsRussian() {
 }  // namespace
 
 bool StartupChecks() {
-    WriteProductIdentity();
     if (!ReadSystemFolders()) return false;
     if (!State().IsAdmin) {
         ErrorBox("You have no right to install applications!",
@@ -54,9 +51,4 @@ bool StartupChecks() {
     if (IsAppRunning()) AskRunningProductToQuit();
     if (State().IsRussian) return true;
     return UserReadsRussian();
-}
-
-bool IsAppRunning() {
-    return platform::ProbeNamedMapping(kRunningMarkerName, kMarkerSize) ==
-           platform::kErrorAlreadyExists;
 }

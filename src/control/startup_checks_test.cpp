@@ -1,9 +1,11 @@
 #include "control/startup_checks.h"
 
-#include "control/installer_state.h"
 #include "fake_platform.h"
 #include "host/common_unit.h"
 #include "host/windows_version.h"
+#include "installation/installer_state.h"
+#include "installation/product_identity.h"
+#include "installation/running_product.h"
 
 namespace {
 
@@ -25,27 +27,18 @@ class StartupChecksTest : public FakePlatformTest {
     void SetUp() override {
         FakePlatformTest::SetUp();
         ResetIsWin64();
-        StartCommonUnit();  // Russian Windows 7 x64, administrator
+        // As the frame of the program starts: Russian Windows 7 x64, administrator.
+        StartCommonUnit();
+        WriteProductIdentity();
     }
     void TearDown() override { ShutdownCommonUnit(); }
 
     void EnglishUser() { State().IsRussian = false; }
 };
 
-TEST_F(StartupChecksTest, WritesTheProductIdentityAndTheEnvironment) {
+TEST_F(StartupChecksTest, ReadsTheEnvironmentWithTheIdentityInPlace) {
     ASSERT_TRUE(StartupChecks());
-    const InstallerState& s = State();
-    EXPECT_EQ(s.ProductName, "Norvelik");
-    EXPECT_EQ(s.ShortTitleRu, "Норвелик");
-    EXPECT_EQ(s.ShortTitleEn, "Норвелик");
-    EXPECT_EQ(s.FullTitleRu, "Норвеликон");
-    EXPECT_EQ(s.FullTitleEn, "Norvelikon");
-    EXPECT_EQ(s.VersionText, "1500");
-    EXPECT_EQ(s.VersionMajor, 1500);
-    EXPECT_EQ(s.VersionMinor, 0);
-    EXPECT_EQ(s.WebAddress, "https://norvelik.ru");
-    // The environment is read with the identity in place.
-    EXPECT_EQ(s.ProgramFolder, "Norvelik\\");
+    EXPECT_EQ(State().ProgramFolder, "Norvelik\\");
     EXPECT_TRUE(fake::MessageBoxes().shown.empty());
 }
 

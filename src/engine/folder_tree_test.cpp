@@ -8,27 +8,6 @@ namespace {
 
 class FolderTreeTest : public FakePlatformTest {};
 
-TEST(FolderTreePathTest, OnlyDrivePathsAndSharesAreAbsolute) {
-    struct Row {
-        const char* path;
-        bool absolute;
-    } rows[] = {
-        {"C:\\Programs\\Норвелик\\", true},
-        {"d:\\x", true},
-        {"\\\\server\\share\\Норвелик\\", true},
-        {"\\\\server\\share", true},
-        {"Норвелик\\", false},
-        {"C:Норвелик\\", false},  // relative to the current folder of drive C
-        {"\\Норвелик\\", false},  // relative to the current drive
-        {"\\\\server", false},
-        {"\\\\server\\", false},
-        {"\\\\\\share", false},
-        {"1:\\x", false},
-        {"", false},
-    };
-    for (const Row& r : rows) EXPECT_EQ(IsAbsolutePath(r.path), r.absolute) << r.path;
-}
-
 TEST_F(FolderTreeTest, DeletesTheWholeTreeOfAnAbsoluteFolder) {
     fake::Files().AddFile("C:\\Menu\\Норвелик\\a.lnk", "a");
     fake::Files().AddFile("C:\\Menu\\Норвелик\\Sub\\b.lnk", "b");

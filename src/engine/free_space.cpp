@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/file_list.h"
+#include "installation/file_list.h"
 #include "platform/files.h"
 #include "platform/payload.h"
 

@@ -1,23 +1,16 @@
 #include "engine/install_file.h"
 
-#include "control/installer_state.h"
+#include "engine/crc32c.h"
 #include "engine/held_file_retry.h"
+#include "engine/progress_unit.h"
 #include "engine/stamp_readers.h"
-#include "host/common_unit.h"
+#include "host/message_boxes.h"
+#include "installation/installer_state.h"
+#include "installation/temporary_name.h"
 #include "lang/lang_unit.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/payload.h"
-#include "ui/progress_unit.h"
-
-std::string TemporaryFileName(const std::string& targetPath) {
-    // The last character is never taken as the folder's end.
-    std::size_t slash =
-        targetPath.size() < 2 ? std::string::npos : targetPath.rfind('\\', targetPath.size() - 2);
-    std::string name = targetPath;
-    name.insert(slash == std::string::npos ? 0 : slash + 1, "~");
-    return name;
-}
 
 StampReader StampReaderFor(const std::string& resourceType) {
     if (resourceType == "cok") return ReadCokStamp;
@@ -59,32 +52,92 @@ void ReportNotInstalled(const std::string& targetPath) {
     ErrorBox("Can't install file " + targetPath, "Не удается установить файл " + targetPath);
 }
 
+// An item whose bytes are not those the build packed: the user can only get
+// a sound copy of the setup program, so that is said once, after the file.
+void ReportDamaged(const std::string& targetPath) {
+    ReportNotInstalled(targetPath);
+    if (State().DamageReported) return;
+    State().DamageReported = true;
+    ErrorBox("The setup program is damaged. Please download it again.",
+             "Программа установки повреждена. Загрузите её заново.");
+}
+
+// The checksum the build took of the item: resource TYPE.NAME of type CRC32C,
+// four bytes, least significant first.
+bool PackedChecksum(const std::string& resourceName, const std::string& resourceType,
+                    std::uint32_t* crc) {
+    platform::PayloadItem sum;
+    if (!platform::FindPayloadItem(resourceType + "." + resourceName, "CRC32C", &sum) ||
+        sum.size != 4) {
+        return false;
+    }
+    *crc = sum.data[0] | (std::uint32_t{sum.data[1]} << 8) | (std::uint32_t{sum.data[2]} << 16) |
+           (std::uint32_t{sum.data[3]} << 24);
+    return true;
+}
+
+// The checksum of what a write took from memory, piece by piece as it went.
+class WrittenChecksum : public platform::WriteWatcher {
+  public:
+    void Piece(const void* data, std::size_t size) override { crc = Crc32c(data, size, crc); }
+    std::uint32_t crc = 0;
+};
+
 bool UserAcceptsOlderCopy(const std::string& targetPath, std::int32_t installedStamp,
                           std::int32_t newStamp) {
-    const bool russian = State().IsRussian;
-    const std::string text = OlderVersionQuestion(targetPath, installedStamp, newStamp, russian);
-    const std::string caption = OlderVersionCaption(russian);
-    int answer = russian ? platform::ShowMessageBoxEx(text, caption, kOlderVersionQuestionStyle,
-                                                      platform::kLangRussian)
-                         : platform::ShowMessageBox(text, caption, kOlderVersionQuestionStyle);
+    const int answer = ShowInCurrentMode(
+        OlderVersionQuestion(targetPath, installedStamp, newStamp, false),
+        OlderVersionQuestion(targetPath, installedStamp, newStamp, true),
+        kOlderVersionQuestionStyle, OlderVersionCaption(false), OlderVersionCaption(true));
     return answer == platform::kIdYes;
 }
 
-enum class Outcome { Installed, Declined, Failed };
+enum class Outcome { Installed, Declined, Failed, Damaged };
 
-// Writes the new copy beside the target, asks when it is older than the
-// installed one, and lets it take the target's place. The "~" file is removed
-// again on every path that does not move it into place.
-Outcome PlaceNewCopy(const platform::PayloadItem& item, const std::string& resourceType,
-                     const std::string& targetPath, bool checkVersion, bool* asked) {
+// Writes the item to `temporary` as a file that did not exist: opening
+// whatever stands at the name would write through a link planted there to a
+// file elsewhere. A leftover (a killed setup's copy, a link, a user's file)
+// is removed as a name first; when it cannot be (a folder), *leftoverStays
+// says that what is there is not ours to delete. *checksum sees the bytes of
+// the write that made the copy.
+platform::ErrorCode WriteNewCopy(const std::string& temporary, const platform::PayloadItem& item,
+                                 WrittenChecksum* checksum, bool* leftoverStays) {
+    *leftoverStays = false;
+    checksum->crc = 0;
+    platform::ErrorCode result = platform::WriteWholeFile(
+        temporary, item.data, item.size, platform::CreateMode::CreateNew, checksum);
+    if (result != platform::kErrorFileExists) return result;
+    result = platform::RemoveNameAt(temporary);
+    if (result != platform::kSuccess) {
+        *leftoverStays = true;
+        return result;
+    }
+    checksum->crc = 0;
+    result = platform::WriteWholeFile(temporary, item.data, item.size,
+                                      platform::CreateMode::CreateNew, checksum);
+    *leftoverStays = result == platform::kErrorFileExists;  // put there again meanwhile
+    return result;
+}
+
+// Writes the new copy beside the target, checks that the bytes it was
+// written from are those the build packed, asks when it is older than the
+// installed one, and lets it take the target's place. The "~" file is
+// removed again on every path that does not move it into place.
+Outcome PlaceNewCopy(const platform::PayloadItem& item, std::uint32_t packedChecksum,
+                     const std::string& resourceType, const std::string& targetPath,
+                     bool checkVersion, bool* asked) {
     const std::string temporary = TemporaryFileName(targetPath);
-    const platform::ErrorCode written = RetryWhileHeld([&] {
-        return platform::WriteWholeFile(temporary, item.data, item.size,
-                                        platform::CreateMode::CreateAlways);
-    });
+    WrittenChecksum checksum;
+    bool leftoverStays = false;
+    const platform::ErrorCode written =
+        RetryWhileHeld([&] { return WriteNewCopy(temporary, item, &checksum, &leftoverStays); });
     if (written != platform::kSuccess) {
-        platform::DeleteFileAt(temporary);
+        if (!leftoverStays) platform::DeleteFileAt(temporary);
         return Outcome::Failed;
+    }
+    if (checksum.crc != packedChecksum) {
+        platform::DeleteFileAt(temporary);
+        return Outcome::Damaged;
     }
     if (platform::FileExists(targetPath) &&
         ComparesVersions(resourceType, targetPath, checkVersion)) {
@@ -117,9 +170,16 @@ void InstallFileFromResource(const std::string& resourceName, const std::string&
         ReportNotInstalled(targetPath);
         return;
     }
+    std::uint32_t packedChecksum = 0;
+    if (!PackedChecksum(resourceName, resourceType, &packedChecksum)) {
+        ReportDamaged(targetPath);  // nothing unchecked is installed
+        return;
+    }
     bool asked = false;
-    Outcome outcome = PlaceNewCopy(item, resourceType, targetPath, checkVersion, &asked);
+    Outcome outcome =
+        PlaceNewCopy(item, packedChecksum, resourceType, targetPath, checkVersion, &asked);
     if (outcome == Outcome::Failed) ReportNotInstalled(targetPath);
+    if (outcome == Outcome::Damaged) ReportDamaged(targetPath);
     // Bring the window back with both lines cleared; the file-set installer
     // sets the text again for the next file.
     if (asked) ShowProgress("", "");

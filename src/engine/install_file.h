@@ -5,13 +5,11 @@
 #include <cstdint>
 #include <string>
 
-// Style of the older-version question: MB_YESNO | MB_ICONQUESTION |
-// MB_TASKMODAL | MB_TOPMOST.
-constexpr std::uint32_t kOlderVersionQuestionStyle = 0x42024;
+#include "platform/message_box.h"
 
-// The target with "~" after its last backslash (searched from the
-// second-to-last character back), or in front of a path without one.
-std::string TemporaryFileName(const std::string& targetPath);
+// Style of the older-version question.
+constexpr std::uint32_t kOlderVersionQuestionStyle =
+    platform::kMbYesNo | platform::kMbIconQuestion | platform::kMbTaskModal | platform::kMbTopmost;
 
 // The stamp reader for a versioned type ("cok", "pak", "3bs", "lng", compared
 // exactly), or nullptr for a type whose installed copy is replaced unasked.
@@ -29,10 +27,13 @@ std::string OlderVersionQuestion(const std::string& targetPath, std::int32_t ins
 std::string OlderVersionCaption(bool russian);
 
 // Writes the item (resourceName, resourceType) of the payload to targetPath.
-// The bytes always go to the "~" name first and take the target's place in
-// one step, so the folder never holds a cut-short file under the target's
-// name and a failed replacement leaves the installed copy as it was. Every
-// failure (missing item, write, replacement) is reported here with
-// "Can't install file " and the path; the caller looks for the file.
+// The bytes always go to the "~" name first, created there as a new file,
+// and take the target's place in one step, so the folder never holds a
+// cut-short file under the target's name and a failed replacement leaves the
+// installed copy as it was. Bytes that do not match the checksum the build
+// took of the item never take the target's place. Every failure (missing or
+// damaged item, write, replacement) is reported here with "Can't install
+// file " and the path, a damaged item also with one sentence, once, that the
+// setup program is damaged; the caller looks for the file.
 void InstallFileFromResource(const std::string& resourceName, const std::string& resourceType,
                              const std::string& targetPath, bool checkVersion);

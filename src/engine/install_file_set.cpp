@@ -1,12 +1,12 @@
 #include "engine/install_file_set.h"
 
-#include "control/installer_state.h"
-#include "engine/file_list.h"
 #include "engine/install_file.h"
-#include "host/common_unit.h"
+#include "engine/progress_unit.h"
+#include "host/message_boxes.h"
+#include "installation/file_list.h"
+#include "installation/installer_state.h"
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "ui/progress_unit.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "control/installer_state.h"
-#include "control/product_identity.h"
 #include "fake_platform.h"
+#include "installation/installer_state.h"
+#include "installation/product_identity.h"
 
 namespace {
 

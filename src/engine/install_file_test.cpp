@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "control/installer_state.h"
 #include "fake_platform.h"
+#include "installation/installer_state.h"
 #include "platform/message_box.h"
 
 namespace {
@@ -36,17 +36,6 @@ class InstallFileTest : public FakePlatformTest {
         return true;
     }
 };
-
-TEST(TemporaryFileNameTest, PutsATildeBeforeTheFileName) {
-    EXPECT_EQ(TemporaryFileName("C:\\Program Files\\Norvelik\\nvf.cok"),
-              "C:\\Program Files\\Norvelik\\~nvf.cok");
-    EXPECT_EQ(TemporaryFileName("nvf.cok"), "~nvf.cok");
-    EXPECT_EQ(TemporaryFileName("sub\\f"), "sub\\~f");
-    // The last character is not taken as the folder's end.
-    EXPECT_EQ(TemporaryFileName("C:\\N\\"), "C:\\~N\\");
-    EXPECT_EQ(TemporaryFileName("\\"), "~\\");
-    EXPECT_EQ(TemporaryFileName(""), "~");
-}
 
 struct PolicyCase {
     const char* type;
@@ -265,6 +254,104 @@ TEST_F(InstallFileTest, FailedReplacementAfterYesStillBringsTheWindowBack) {
     EXPECT_EQ(Boxes()[1].text, "Can't install file " + kTarget);
     EXPECT_TRUE(fake::ProgressWindow().visible);
     EXPECT_TRUE(NoTemporaryFilesLeft());
+}
+
+struct PlantedCase {
+    const char* what;
+    const char* temporaryLinkTo;  // a link at the "~" name, or nullptr
+    const char* targetLinkTo;     // a link at the final name, or nullptr
+    bool plainLeftover;           // a file at the "~" name
+    bool folderLeftover;          // a folder at the "~" name
+    bool installs;
+};
+
+// Whatever stands at the "~" name goes as a name, never written through; a
+// link at the final name is replaced, not followed. Files elsewhere never change.
+TEST_F(InstallFileTest, NamesPlantedBesideTheTargetNeverLetTheWriteReachElsewhere) {
+    // An older stamp, so that a link at the final name brings no question.
+    const std::string elsewhere = "C:\\Other\\mine.txt";
+    const std::string nowhere = "C:\\Other\\never.txt";
+    const PlantedCase cases[] = {
+        {"link at ~ to a file", "C:\\Other\\mine.txt", nullptr, false, false, true},
+        {"link at ~ to nothing", "C:\\Other\\never.txt", nullptr, false, false, true},
+        {"a killed setup's copy at ~", nullptr, nullptr, true, false, true},
+        {"link at the final name", nullptr, "C:\\Other\\mine.txt", false, false, true},
+        {"both links", "C:\\Other\\mine.txt", "C:\\Other\\mine.txt", false, false, true},
+        {"a folder at ~", nullptr, nullptr, false, true, false},
+    };
+    for (const PlantedCase& c : cases) {
+        fake::ResetAll();
+        fake::Files().AddFolder("C:\\N");
+        fake::Files().AddFile(elsewhere, CokWithStamp(1, 'u'));
+        if (c.temporaryLinkTo) fake::Files().AddLink(kTemporary, c.temporaryLinkTo);
+        if (c.targetLinkTo) fake::Files().AddLink(kTarget, c.targetLinkTo);
+        if (c.plainLeftover) fake::Files().AddFile(kTemporary, "cut short");
+        if (c.folderLeftover) fake::Files().AddFolder(kTemporary);
+        fake::Payload().Add("NVF", "COK", CokWithStamp(367));
+        InstallFileFromResource("nvf", "cok", kTarget, true);
+        EXPECT_EQ(fake::Files().Bytes(elsewhere), CokWithStamp(1, 'u')) << c.what;
+        EXPECT_FALSE(fake::Files().HasFile(nowhere)) << c.what;
+        EXPECT_TRUE(NoTemporaryFilesLeft()) << c.what;
+        if (c.installs) {
+            EXPECT_EQ(fake::Files().Bytes(kTarget), CokWithStamp(367)) << c.what;
+            const fake::FakeFile* installed = fake::Files().File(kTarget);
+            EXPECT_TRUE(installed != nullptr && installed->linkTo.empty()) << c.what;
+            EXPECT_TRUE(Boxes().empty()) << c.what;
+        } else {
+            EXPECT_TRUE(fake::Files().HasFolder(kTemporary)) << c.what;
+            ASSERT_EQ(Boxes().size(), 1u) << c.what;
+            EXPECT_EQ(Boxes()[0].text, "Can't install file " + kTarget) << c.what;
+        }
+    }
+}
+
+struct DamageCase {
+    const char* what;
+    bool earlierCopy;
+    bool checksumPacked;
+};
+
+// Bytes that are not what the build packed never take the target's place: an
+// earlier copy stays byte for byte, no "~" file is left, and the file's own
+// message is followed, for the first damaged file only, by the remedy.
+TEST_F(InstallFileTest, DamagedItemsNeverTakeTheTargetsPlace) {
+    const DamageCase cases[] = {
+        {"over an earlier copy", true, true},
+        {"new target", false, true},
+        {"no checksum packed", true, false},
+    };
+    const std::string target2 = "C:\\N\\nvm0.cok";
+    for (const DamageCase& c : cases) {
+        fake::ResetAll();
+        State().DamageReported = false;
+        fake::Files().AddFolder("C:\\N");
+        if (c.earlierCopy) fake::Files().AddFile(kTarget, CokWithStamp(1, 'o'));
+        fake::Payload().Add("NVF", "COK", CokWithStamp(367));
+        fake::Payload().Add("NVM0", "COK", CokWithStamp(341));
+        if (c.checksumPacked) {
+            fake::Payload().Damage("NVF", "COK", 20);
+            fake::Payload().Damage("NVM0", "COK", 0);
+        } else {
+            fake::Payload().items.erase("CRC32C/COK.NVF");
+            fake::Payload().items.erase("CRC32C/COK.NVM0");
+        }
+        InstallFileFromResource("nvf", "cok", kTarget, true);
+        InstallFileFromResource("nvm0", "cok", target2, true);
+        if (c.earlierCopy) {
+            EXPECT_EQ(fake::Files().Bytes(kTarget), CokWithStamp(1, 'o')) << c.what;
+        } else {
+            EXPECT_FALSE(fake::Files().HasFile(kTarget)) << c.what;
+        }
+        EXPECT_FALSE(fake::Files().HasFile(target2)) << c.what;
+        EXPECT_TRUE(NoTemporaryFilesLeft()) << c.what;
+        std::vector<std::string> texts;
+        for (const fake::ShownBox& box : Boxes()) texts.push_back(box.text);
+        EXPECT_EQ(texts, (std::vector<std::string>{
+                             "Can't install file " + kTarget,
+                             "The setup program is damaged. Please download it again.",
+                             "Can't install file " + target2}))
+            << c.what;
+    }
 }
 
 TEST_F(InstallFileTest, MissingItemIsReportedAndWritesNothing) {

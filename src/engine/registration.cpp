@@ -1,17 +1,17 @@
 #include "engine/registration.h"
 
 #include <cstdint>
-#include <exception>
 
-#include "control/installer_state.h"
 #include "engine/folder_size.h"
 #include "engine/folder_tree.h"
 #include "engine/install_file_set.h"
 #include "engine/registration_texts.h"
 #include "engine/shell_links.h"
 #include "engine/uninstall_entry.h"
-#include "host/common_unit.h"
+#include "host/message_boxes.h"
 #include "host/registry.h"
+#include "installation/installer_state.h"
+#include "installation/path_rules.h"
 #include "platform/files.h"
 
 namespace {
@@ -27,6 +27,10 @@ void ShowRightsMessage() {
         "У Вас нет права устанавливать программы!\r\nОбратитесь к системному администратору.");
 }
 
+// Without a Start-menu folder of the system the product's one comes out
+// relative and would land beside the setup: there are no Start-menu items then.
+bool HasStartMenuFolder() { return IsAbsolutePath(State().StartMenuFolder); }
+
 // Every folder of an earlier installation's Start menu goes, so that no old
 // shortcut survives; then the product's folder is made anew. Failures here
 // change nothing for the rest of the installation.
@@ -35,7 +39,7 @@ void RenewStartMenuFolder() {
     DeleteFolderTree(s.UserStartMenuFolderEn);
     DeleteFolderTree(s.UserStartMenuFolderRu);
     DeleteFolderTree(s.StartMenuFolder);
-    platform::CreateFolder(s.StartMenuFolder);
+    if (HasStartMenuFolder()) platform::CreateFolder(s.StartMenuFolder);
     platform::CreateFolder(s.ProgramFolder);
 }
 
@@ -43,17 +47,21 @@ void RenewStartMenuFolder() {
 void CreateShortcuts(const RegistrationTexts& texts, bool createDesktopShortcut) {
     const InstallerState& s = State();
     const std::string program = s.ProgramFolder + s.ProductName + ".exe";
-    CreateShellLink(program, s.StartMenuFolder + texts.displayText + ".lnk", "",
-                    texts.descriptionText, 0);
+    if (HasStartMenuFolder()) {
+        CreateShellLink(program, s.StartMenuFolder + texts.displayText + ".lnk", "",
+                        texts.descriptionText, 0);
+    }
     // Without an all-users desktop the shortcut would land in the working
     // folder, so it is left out.
     if (createDesktopShortcut && !s.CommonDesktopFolder.empty()) {
         CreateShellLink(program, s.CommonDesktopFolder + texts.displayText + ".lnk", "",
                         texts.descriptionText, 0);
     }
-    CreateShellLink(s.ProgramFolder + "Uninstall.exe",
-                    s.StartMenuFolder + texts.uninstallShortcutName + ".lnk", "",
-                    texts.descriptionText, 0);
+    if (HasStartMenuFolder()) {
+        CreateShellLink(s.ProgramFolder + "Uninstall.exe",
+                        s.StartMenuFolder + texts.uninstallShortcutName + ".lnk", "",
+                        texts.descriptionText, 0);
+    }
 }
 
 // The steps after the rights check. Raises when the registry refuses a write;
@@ -82,7 +90,9 @@ bool RegisterAndInstall(const RegistrationTexts& texts, bool createDesktopShortc
         reg.DeleteKey(s.Wow64UninstallKey);
     }
 
-    WriteWebShortcut(s.StartMenuFolder + texts.webShortcutName + ".url", s.WebAddress);
+    if (HasStartMenuFolder()) {
+        WriteWebShortcut(s.StartMenuFolder + texts.webShortcutName + ".url", s.WebAddress);
+    }
     return true;
 }
 
@@ -98,9 +108,12 @@ bool InstallAndRegister(bool createDesktopShortcut) {
         ShowRightsMessage();
         return false;
     }
+    // A refused registry write is what missing rights look like; the files
+    // report their own failures. Anything else (memory running out) is not
+    // the user's rights and goes to the program's report of unexpected errors.
     try {
         return RegisterAndInstall(texts, createDesktopShortcut);
-    } catch (const std::exception&) {
+    } catch (const RegistryError&) {
         ShowRightsMessage();
         return false;
     }

@@ -8,7 +8,8 @@
 // user lacks the rights or the registry refuses a write (the rights message
 // has then been shown, and nothing after the refusal was touched), or when the
 // file set was not installed (it has reported that itself; the values written
-// so far stay, and no shortcut is made). Nothing done is undone.
+// so far stay, and no shortcut is made). Nothing done is undone. Any other
+// error (memory running out) is not taken for missing rights: it escapes.
 bool InstallAndRegister(bool createDesktopShortcut);
 
 // The routine that installs the file set in the middle of the registration.

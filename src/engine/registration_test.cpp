@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <new>
 #include <string>
 #include <vector>
 
-#include "control/installer_state.h"
 #include "host/paths.h"
+#include "installation/installer_state.h"
 #include "installation_fixture.h"
 #include "platform/registry.h"
 
@@ -148,6 +149,14 @@ TEST_F(RegistrationTest, RefusedRegistryShowsRightsMessageAndTouchesNothing) {
     }
 }
 
+// Memory running out is not missing rights: it reaches the program's report
+// of unexpected errors instead of the rights message.
+TEST_F(RegistrationTest, OnlyRegistryErrorsReadAsMissingRights) {
+    SetFileSetInstaller([]() -> bool { throw std::bad_alloc(); });
+    EXPECT_THROW(InstallAndRegister(true), std::bad_alloc);
+    EXPECT_TRUE(fake::MessageBoxes().shown.empty());
+}
+
 TEST_F(RegistrationTest, RightsMessageSpeaksRussianInRussianMode) {
     State().IsRussian = true;
     State().IsAdmin = false;
@@ -205,21 +214,29 @@ TEST_F(RegistrationTest, MakesTheShortcutsOfTheMode) {
         const char* uninstallLink;
         const char* webLink;
         const char* description;
+        bool startMenuKnown = true;
     } rows[] = {
         {true, false, "Удаление программы.lnk", "Интернет-сайт программы.url", "Норвеликон"},
         {true, true, "Удаление программы.lnk", "Интернет-сайт программы.url", "Норвеликон"},
         {false, false, "Uninstall the program.lnk", "Program's website.url", "Norvelikon"},
         {false, true, "Uninstall the program.lnk", "Program's website.url", "Norvelikon"},
+        // Neither Start-menu folder of the system exists: the product's one
+        // comes out relative, and nothing may land beside the setup.
+        {true, true, "Удаление программы.lnk", "Интернет-сайт программы.url", "Норвеликон", false},
     };
     for (const Row& r : rows) {
         SetUp();
-        const InstallerState& s = State();
-        State().IsRussian = r.russian;
+        InstallerState& s = State();
+        s.IsRussian = r.russian;
+        if (!r.startMenuKnown) s.StartMenuFolder = "Норвелик\\";
         EXPECT_TRUE(InstallAndRegister(r.desktop));
 
         std::vector<std::string> expected{"Норвелик.lnk", r.uninstallLink, r.webLink};
         std::sort(expected.begin(), expected.end());
+        if (!r.startMenuKnown) expected.clear();
+        // The fake file system keeps a relative path as it is given.
         EXPECT_EQ(fake::FileNamesIn(s.StartMenuFolder), expected);
+        EXPECT_EQ(fake::Files().HasFolder(s.StartMenuFolder), r.startMenuKnown);
         EXPECT_EQ(
             fake::FileNamesIn(s.CommonDesktopFolder),
             r.desktop ? std::vector<std::string>{"Норвелик.lnk"} : std::vector<std::string>{});
@@ -228,10 +245,12 @@ TEST_F(RegistrationTest, MakesTheShortcutsOfTheMode) {
             std::string file;
             std::string target;
         };
-        std::vector<Link> links{
-            {s.StartMenuFolder + "Норвелик.lnk", s.ProgramFolder + "Norvelik.exe"},
-            {s.StartMenuFolder + r.uninstallLink, s.ProgramFolder + "Uninstall.exe"},
-        };
+        std::vector<Link> links;
+        if (r.startMenuKnown) {
+            links.push_back({s.StartMenuFolder + "Норвелик.lnk", s.ProgramFolder + "Norvelik.exe"});
+            links.push_back(
+                {s.StartMenuFolder + r.uninstallLink, s.ProgramFolder + "Uninstall.exe"});
+        }
         if (r.desktop) {
             links.push_back(
                 {s.CommonDesktopFolder + "Норвелик.lnk", s.ProgramFolder + "Norvelik.exe"});
@@ -247,8 +266,10 @@ TEST_F(RegistrationTest, MakesTheShortcutsOfTheMode) {
             EXPECT_EQ(saved.iconPath, l.target);
             EXPECT_EQ(saved.iconIndex, 0);
         }
+        EXPECT_EQ(fake::Shell().links.size(), links.size());
         EXPECT_EQ(fake::Files().Bytes(s.StartMenuFolder + r.webLink),
-                  "[InternetShortcut]\r\nURL=https://norvelik.ru\r\n");
+                  r.startMenuKnown ? "[InternetShortcut]\r\nURL=https://norvelik.ru\r\n" : "");
+        EXPECT_TRUE(fake::Registry().HasValue(fake::kProductKey, "EstimatedSize"));
     }
 }
 

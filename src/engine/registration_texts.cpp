@@ -1,14 +1,15 @@
 #include "engine/registration_texts.h"
 
-#include "control/installer_state.h"
-#include "control/product_identity.h"
+#include "installation/installed_paths.h"
+#include "installation/installer_state.h"
+#include "installation/product_identity.h"
 
 RegistrationTexts ChooseRegistrationTexts() {
     const InstallerState& s = State();
     if (s.IsRussian) {
-        return {s.ShortTitleRu, s.FullTitleRu, "Удаление программы", "Интернет-сайт программы",
+        return {s.ShortTitleRu, s.FullTitleRu, kShortcutNamesRu.uninstall, kShortcutNamesRu.website,
                 product::kPublisherRu};
     }
-    return {s.ShortTitleEn, s.FullTitleEn, "Uninstall the program", "Program's website",
+    return {s.ShortTitleEn, s.FullTitleEn, kShortcutNamesEn.uninstall, kShortcutNamesEn.website,
             product::kPublisherEn};
 }

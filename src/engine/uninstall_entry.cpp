@@ -1,9 +1,9 @@
 #include "engine/uninstall_entry.h"
 
-#include "control/installer_state.h"
 #include "engine/install_date.h"
 #include "host/paths.h"
 #include "host/registry.h"
+#include "installation/installer_state.h"
 
 namespace {
 

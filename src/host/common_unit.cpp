@@ -1,10 +1,10 @@
 // Start-up and shutdown of the common services, and the choice of mode.
 #include "host/common_unit.h"
 
-#include "control/installer_state.h"
 #include "host/random_source.h"
 #include "host/registry.h"
 #include "host/windows_version.h"
+#include "installation/installer_state.h"
 #include "platform/clock.h"
 #include "platform/registry.h"
 #include "platform/system_info.h"

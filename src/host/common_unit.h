@@ -1,13 +1,10 @@
-// The common services every part of the setup uses: Russian or English mode,
-// the two message boxes through which errors and warnings reach the user, and
-// the one registry object of the run.
+// The common services every part of the setup uses: Russian or English mode
+// and the one registry object of the run. The message boxes of the mode are
+// in host/message_boxes.h.
 #pragma once
 
 #include <cstdint>
 #include <string>
-
-constexpr std::uint32_t kErrorBoxStyle = 0x200010;   // MB_SERVICE_NOTIFICATION | MB_ICONERROR
-constexpr std::uint32_t kWarningBoxStyle = 0x42030;  // MB_TOPMOST | MB_TASKMODAL | MB_ICONWARNING
 
 // The key below which the system keeps its program settings.
 extern const char* const CurrentVersionKey;
@@ -22,7 +19,3 @@ void StartCommonUnit();
 
 // Shutdown, after the main sequence: frees the registry object and the texts.
 void ShutdownCommonUnit();
-
-// Show the text of the current mode and return when the user has closed the box.
-void ErrorBox(const std::string& englishText, const std::string& russianText);
-void WarningBox(const std::string& englishText, const std::string& russianText);

@@ -1,10 +1,10 @@
 #include "host/common_unit.h"
 
-#include "control/installer_state.h"
 #include "fake_platform.h"
 #include "host/random_source.h"
 #include "host/registry.h"
 #include "host/windows_version.h"
+#include "installation/installer_state.h"
 
 namespace {
 

@@ -1,26 +1,31 @@
-// ErrorBox and WarningBox: bilingual messages shown in the current mode.
-#include "control/installer_state.h"
-#include "host/common_unit.h"
+#include "host/message_boxes.h"
+
+#include "installation/installer_state.h"
 #include "platform/message_box.h"
+#include "platform/text_code_page.h"
 
-namespace {
-
-void ShowInCurrentMode(const std::string& englishText, const std::string& russianText,
-                       std::uint32_t style) {
-    const InstallerState& s = State();
-    if (s.IsRussian) {
-        platform::ShowMessageBoxEx(russianText, s.ShortTitleRu, style, platform::kLangRussian);
-    } else {
-        platform::ShowMessageBox(englishText, s.ShortTitleEn, style);
+int ShowInCurrentMode(const std::string& englishText, const std::string& russianText,
+                      std::uint32_t style, const std::string& englishCaption,
+                      const std::string& russianCaption) {
+    if (State().IsRussian) {
+        return platform::ShowMessageBoxEx(russianText, russianCaption, style,
+                                          platform::kLangRussian);
     }
+    return platform::ShowMessageBox(englishText, englishCaption, style);
 }
 
-}  // namespace
+int ShowInCurrentMode(const std::string& englishText, const std::string& russianText,
+                      std::uint32_t style) {
+    const InstallerState& s = State();
+    return ShowInCurrentMode(englishText, russianText, style, s.ShortTitleEn, s.ShortTitleRu);
+}
 
 void ErrorBox(const std::string& englishText, const std::string& russianText) {
-    ShowInCurrentMode(englishText, russianText, kErrorBoxStyle);
+    ShowInCurrentMode(platform::FromProgramText(englishText),
+                      platform::FromProgramText(russianText), kErrorBoxStyle);
 }
 
 void WarningBox(const std::string& englishText, const std::string& russianText) {
-    ShowInCurrentMode(englishText, russianText, kWarningBoxStyle);
+    ShowInCurrentMode(platform::FromProgramText(englishText),
+                      platform::FromProgramText(russianText), kWarningBoxStyle);
 }

@@ -1,9 +1,11 @@
 #include "host/system_folders.h"
 
-#include "control/installer_state.h"
 #include "host/common_unit.h"
+#include "host/message_boxes.h"
 #include "host/paths.h"
 #include "host/registry.h"
+#include "installation/installed_paths.h"
+#include "installation/installer_state.h"
 #include "platform/system_info.h"
 
 namespace {
@@ -82,13 +84,6 @@ bool FindEarlierInstallation(Registry& reg, const std::string& uninstallKey,
     return FolderOfUninstallString(reg.ReadString("UninstallString"), folder);
 }
 
-// The same key path in the 32-bit registry node: "Software\WOW6432Node\...".
-std::string In32BitNode(const std::string& keyPath) {
-    const std::size_t slash = keyPath.find('\\');
-    if (slash == std::string::npos) return keyPath;
-    return keyPath.substr(0, slash + 1) + "WOW6432Node\\" + keyPath.substr(slash + 1);
-}
-
 }  // namespace
 
 bool FolderOfUninstallString(const std::string& uninstallString, std::string* folder) {
@@ -136,7 +131,7 @@ bool ReadSystemFolders() {
     if (FindEarlierInstallation(reg, s.UninstallKey, s.ProductName, &earlierFolder)) {
         s.ProgramFolder = earlierFolder;
     } else {
-        const std::string uninstallKey32 = In32BitNode(s.UninstallKey);
+        const std::string uninstallKey32 = In32BitRegistryNode(s.UninstallKey);
         if (FindEarlierInstallation(reg, uninstallKey32, s.ProductName, &earlierFolder)) {
             s.ProgramFolder = earlierFolder;
             s.Wow64UninstallKey = uninstallKey32 + s.ProductName;

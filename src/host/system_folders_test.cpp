@@ -1,11 +1,11 @@
 #include "host/system_folders.h"
 
-#include "control/installer_state.h"
-#include "control/product_identity.h"
 #include "fake_platform.h"
 #include "host/common_unit.h"
 #include "host/registry.h"
 #include "host/windows_version.h"
+#include "installation/installer_state.h"
+#include "installation/product_identity.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
 #include "host/windows_names.h"
 
+#include "platform/name_case.h"
+
 namespace {
 
 // Upper-case hexadecimal without leading zeros, as "%X" writes it. Put
@@ -99,13 +101,6 @@ std::string ServerEdition(const WindowsFacts& f) {
     }
     if (v.majorVersion == 5 && v.minorVersion == 2) return Server2003Edition(f);
     return v.productType == kProductServer ? "Unknown Server" : "Unknown Domain controller";
-}
-
-std::string UpperAscii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return text;
 }
 
 }  // namespace
@@ -214,7 +209,7 @@ std::string ExtendedEdition(const WindowsFacts& f) {
 }
 
 std::string EditionFromProductType(const std::string& productType) {
-    const std::string upper = UpperAscii(productType);
+    const std::string upper = platform::FoldedName(productType);
     if (upper == "WINNT") return "Workstation";
     if (upper == "LANMANNT") return "Server";
     if (upper == "SERVERNT") return "Advanced Server";

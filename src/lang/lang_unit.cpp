@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "host/common_unit.h"
+#include "host/message_boxes.h"
 #include "platform/files.h"
 
 namespace {

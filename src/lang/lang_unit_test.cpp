@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "control/installer_state.h"
 #include "fake_platform.h"
+#include "installation/installer_state.h"
 
 namespace {
 

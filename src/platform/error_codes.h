@@ -18,6 +18,7 @@ constexpr ErrorCode kErrorNotEnoughMemory = 8;
 constexpr ErrorCode kErrorInvalidData = 13;
 constexpr ErrorCode kErrorSharingViolation = 32;
 constexpr ErrorCode kErrorHandleEof = 38;
+constexpr ErrorCode kErrorInvalidParameter = 87;
 constexpr ErrorCode kErrorFileExists = 80;
 constexpr ErrorCode kErrorDiskFull = 112;
 constexpr ErrorCode kErrorInvalidName = 123;

@@ -1,6 +1,6 @@
-// Files and folders. Paths are CP1251 strings as the ANSI calls take them,
-// with backslashes. Every call that can fail returns a Windows error code
-// (kSuccess on success) and never throws.
+// Files and folders. Paths are texts of the current text code page
+// (platform/text_code_page.h), with backslashes. Every call that can fail returns a Windows error
+// code (kSuccess on success) and never throws.
 #pragma once
 
 #include <cstddef>
@@ -28,20 +28,39 @@ ErrorCode CreateFolderTree(const std::string& path);
 
 ErrorCode DeleteFileAt(const std::string& path);
 
+// Removes whatever stands at `path` as a name, never what it points to: a
+// file, one name of a file that has several, or a link (the link itself,
+// even one to nothing). kSuccess when nothing was there. A folder, or a link
+// to one, is refused and stays.
+ErrorCode RemoveNameAt(const std::string& path);
+
 // Puts `from` in the place of `to` in one step, replacing an existing `to`;
-// both lie in the same folder. On failure neither file is changed.
+// both lie in the same folder. A link at `to` is replaced as a name, never
+// written through. On failure neither file is changed.
 ErrorCode MoveFileReplacing(const std::string& from, const std::string& to);
 
 enum class CreateMode {
     CreateAlways,  // create, or truncate an existing file
-    CreateNew,     // fail with kErrorFileExists when the file exists
+    CreateNew,     // fail with kErrorFileExists when anything stands at the
+                   // name, a link included: nothing is opened through it
 };
 
-// Creates the file and writes `size` bytes from `data` to it. On a failed
-// write the file is closed and left as far as it was written: the caller
-// decides what to do with it.
+// Sees the bytes of a write piece by piece, each just before it goes to the
+// file, so that a look at them reads memory the write reads next anyway.
+class WriteWatcher {
+  public:
+    virtual void Piece(const void* data, std::size_t size) = 0;
+
+  protected:
+    ~WriteWatcher() = default;
+};
+
+// Creates the file and writes `size` bytes from `data` to it, showing each
+// piece to `watcher` first when one is given. On a failed write the file is
+// closed and left as far as it was written: the caller decides what to do
+// with it.
 ErrorCode WriteWholeFile(const std::string& path, const void* data, std::size_t size,
-                         CreateMode mode);
+                         CreateMode mode, WriteWatcher* watcher = nullptr);
 
 enum class ShareMode {
     Exclusive,  // no other opener may share the file while it is read

@@ -1,5 +1,6 @@
 // Other processes and their windows: the product's "running" marker, its main
-// window, and programs the setup starts.
+// window, programs the setup starts, and the lock that keeps a second setup or
+// uninstaller from running beside the first.
 #pragma once
 
 #include <cstdint>
@@ -22,6 +23,14 @@ constexpr int kSwShowNormal = 1;
 // it did not, anything else when it could not be created. The probe itself
 // never keeps the mapping alive.
 ErrorCode ProbeNamedMapping(const std::string& name, std::uint32_t size);
+
+// Takes the named mutex `name` for the rest of the process's life, waiting at
+// most `waitMs` for a process that holds it to end or let go. kSuccess once it
+// is ours (also when its holder ended without letting go); kErrorTimeout while
+// another process still holds it; kErrorAccessDenied when it exists but this
+// process may not open it (another user's program holds it); any other code
+// when it could not be made.
+ErrorCode HoldNamedLock(const std::string& name, std::uint32_t waitMs);
 
 // A top-level window of this class, any title.
 WindowHandle FindTopLevelWindow(const std::string& className);

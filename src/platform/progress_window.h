@@ -1,5 +1,5 @@
 // The progress window's own thread and window. The portable progress
-// operations (ui/progress_unit) decide when to call what; these calls only
+// operations (engine/progress_unit) decide when to call what; these calls only
 // reach the window.
 #pragma once
 

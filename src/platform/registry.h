@@ -51,7 +51,8 @@ ErrorCode RegWriteString(RegKey key, const std::string& name, const std::string&
 ErrorCode RegWriteDword(RegKey key, const std::string& name, std::uint32_t value);
 
 // Deletes the key at `path` with all its subkeys and values. `access` carries
-// the view flags (kKeyWow64_64Key) that select which key is meant.
+// the view flags (kKeyWow64_64Key) that select which key is meant. An empty
+// path, which would name the root itself, is refused (kErrorInvalidParameter).
 ErrorCode RegDeleteTree(RegRoot root, const std::string& path, std::uint32_t access);
 
 void RegClose(RegKey key);

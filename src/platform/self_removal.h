@@ -1,7 +1,8 @@
 // What the uninstaller needs beyond the setup's services: its own path, a copy
-// of itself in the temporary folder that it starts and whose predecessor it
-// waits for, folders removed only when empty, and files the system deletes at
-// the next start because they cannot go now (a running program's own file).
+// of itself in a folder of the administrators' that it starts and that waits
+// for the uninstaller which started it, folders removed only when empty, and
+// files the system deletes at the next start because they cannot go now (a
+// running program's own file).
 #pragma once
 
 #include <cstdint>
@@ -14,8 +15,21 @@ namespace platform {
 // The full path of the running program's executable.
 std::string OwnExecutablePath();
 
-// The user's temporary folder, ending with a backslash.
-std::string TemporaryFolder();
+// The system's own temporary folder (the Temp folder in the Windows folder),
+// ending with a backslash; "" when the system names none.
+std::string SystemTemporaryFolder();
+
+// Creates one folder level that did not exist (kErrorAlreadyExists when
+// anything has that name). Only administrators and the system may write into
+// it or change it, whatever the rights of the folder above it: a program
+// started from there finds no DLL a user put beside it.
+ErrorCode CreateAdministratorsFolder(const std::string& path);
+
+// The process that started this one, while it still runs: its id and the
+// full path of its executable. It is held open from then on, so that its id
+// names no other process while this one waits for it. False when it has
+// ended or cannot be asked.
+bool FindParentProcess(std::uint32_t* id, std::string* executable);
 
 std::uint32_t CurrentProcessId();
 

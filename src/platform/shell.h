@@ -17,14 +17,6 @@ void InitializeComponentLibrary();
 bool ShellOpen(const std::string& file, const std::string& parameters,
                const std::string& workingFolder, int showCommand);
 
-// Asks the desktop's own shell (the one that shows the signed-in user's
-// desktop) to open `file` with the verb "open", so that the program starts
-// with that user's ordinary rights instead of this process's elevated ones.
-// False when there is no desktop shell to ask or it refuses; nothing has been
-// started then, and the caller may fall back to ShellOpen.
-bool ShellOpenAsDesktopUser(const std::string& file, const std::string& parameters,
-                            const std::string& workingFolder, int showCommand);
-
 // SHFileOperationA FO_DELETE of one folder with everything in it, silent and
 // without confirmation, not to the recycle bin. Returns the operation's result.
 ErrorCode ShellDeleteTree(const std::string& folderWithoutTrailingBackslash);

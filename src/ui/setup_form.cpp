@@ -2,21 +2,18 @@
 
 #include <string>
 
-#include "control/installer_state.h"
-#include "control/product_file_list.h"
-#include "engine/free_space.h"
-#include "host/common_unit.h"
+#include "host/message_boxes.h"
 #include "host/paths.h"
-#include "platform/files.h"
+#include "installation/installer_state.h"
+#include "installation/product_file_list.h"
 #include "ui/folder_picker.h"
+#include "ui/folder_rule.h"
 #include "ui/form_pictures.h"
 #include "ui/toolkit/application.h"
 
 namespace {
 
 const std::string kFolderPrompt = "Папка, в которую будет установлена программа:";
-const std::string kFolderNotCreatable = "Папку с таким именем создать невозможно!";
-const char kProductWordLower[] = "norvelik";
 
 constexpr int kCheckBoxTickRoom = 24;
 
@@ -37,41 +34,6 @@ TFormStyle SetupFormStyle() {
     style.font = Arial(13);
     style.stayOnTop = true;
     return style;
-}
-
-// Only A to Z are lowered: the rule speaks of the Latin product word, and the
-// Cyrillic letters of a CP1251 path must stay as they are.
-std::string LowerLatin(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-}
-
-// A folder the setup may install into names its drive ("C:\...") or a network
-// share ("\\server\..."); a relative path would land wherever the process
-// happens to be working.
-bool IsAbsoluteFolder(const std::string& path) {
-    if (path.size() >= 3 && path[1] == ':' && path[2] == '\\') {
-        char drive = path[0];
-        return (drive >= 'A' && drive <= 'Z') || (drive >= 'a' && drive <= 'z');
-    }
-    return path.size() > 2 && path[0] == '\\' && path[1] == '\\';
-}
-
-// "C:\Norvelik\..\" holds the product word but names the drive root: a
-// "." or ".." step would let the installation, and later the uninstaller's
-// removal of the program folder, reach a folder the user never meant.
-bool HasRelativeStep(const std::string& path) {
-    std::size_t start = 0;
-    while (start < path.size()) {
-        std::size_t end = path.find('\\', start);
-        if (end == std::string::npos) end = path.size();
-        const std::string step = path.substr(start, end - start);
-        if (step == "." || step == "..") return true;
-        start = end + 1;
-    }
-    return false;
 }
 
 }  // namespace
@@ -228,27 +190,16 @@ void TSetupForm::NextBitBtnClick() {
 
 void TSetupForm::ConfirmFolder() {
     InstallerState& s = State();
-    s.ProgramFolder = PathLabeledEdit.Text();
-    AddTrailingBackslash(s.ProgramFolder);
-
-    if (LowerLatin(s.ProgramFolder).find(kProductWordLower) == std::string::npos) {
-        WarningBox(PathRuleText + "!", PathRuleText + "!");
-        return;
-    }
-    const bool folderReady = IsAbsoluteFolder(s.ProgramFolder) &&
-                             !HasRelativeStep(s.ProgramFolder) &&
-                             (platform::FolderExists(s.ProgramFolder) ||
-                              platform::CreateFolderTree(s.ProgramFolder) == platform::kSuccess);
-    if (!folderReady) {
-        WarningBox(kFolderNotCreatable, kFolderNotCreatable);
-        return;
-    }
-    // A disk too small for the files is told now, while another folder can
-    // still be chosen, rather than as failed files halfway through.
-    const SpaceCheck space = CheckFreeSpace(s.ProgramFolder, ProductFileList(s.ProductName));
-    if (!space.enough) {
-        const std::string text = NotEnoughSpaceText(space.neededBytes, space.freeBytes);
-        WarningBox(text, text);
+    const std::string typed = PathLabeledEdit.Text();
+    const FolderDecision decision = DecideFolder(typed, ProductFileList(s.ProductName));
+    s.ProgramFolder = decision.folder;
+    // The user sees the folder that will be used when Windows reads the text
+    // as another folder than it spells ("C:\Norvelik/.." is "C:\").
+    std::string typedFolder = typed;
+    AddTrailingBackslash(typedFolder);
+    if (decision.folder != typedFolder) PathLabeledEdit.SetText(decision.folder);
+    if (!decision.warning.empty()) {
+        WarningBox(decision.warning, decision.warning);
         return;
     }
     s.InstallConfirmed = true;

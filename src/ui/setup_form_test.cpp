@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "control/installer_state.h"
-#include "control/product_identity.h"
 #include "fake_platform.h"
-#include "host/common_unit.h"
+#include "host/message_boxes.h"
+#include "installation/installer_state.h"
+#include "installation/product_identity.h"
 #include "ui/toolkit/application.h"
 
 namespace {
@@ -295,25 +295,27 @@ TEST_F(SetupFormTest, SettingsBoxesSetTheChoices) {
     EXPECT_TRUE(State().CreateDesktopIcon);
 }
 
-// The second Next accepts a folder that holds the product word (A to Z in any
-// case) and exists or can be made; otherwise it warns and the form stays.
-TEST_F(SetupFormTest, SecondNextAppliesTheFolderRule) {
+// The second Next takes the folder rule's decision: an accepted folder
+// confirms the installation and closes the form; a refused one is warned of,
+// in the same Russian text in both modes, and the form stays. The edit shows
+// the folder as it will be used when Windows reads the text as another.
+TEST_F(SetupFormTest, SecondNextActsOnTheFolderDecision) {
+    const std::string noRoom =
+        "Недостаточно места на диске: для установки нужно 1 МБ, свободно 0 МБ.";
     struct Row {
         const char* typed;
         const char* programFolder;   // afterwards
+        const char* edit;            // afterwards
         const std::string* warning;  // nullptr: accepted
     } rows[] = {
-        {"", "", &kRuleWarning},
-        {"D:\\Games\\NORVELIK", "D:\\Games\\NORVELIK\\", nullptr},
-        {"C:\\Games\\norvelik2", "C:\\Games\\norvelik2\\", nullptr},
-        {"C:\\Existing\\NorVelik\\", "C:\\Existing\\NorVelik\\", nullptr},
-        {"C:\\Program Files\\Setup", "C:\\Program Files\\Setup\\", &kRuleWarning},
-        {"C:\\Норвелик", "C:\\Норвелик\\", &kRuleWarning},
-        {"C:\\Norvelic", "C:\\Norvelic\\", &kRuleWarning},
-        {"Q:\\Norvelik", "Q:\\Norvelik\\", &kCreateWarning},
-        {"C:\\Norvelik?", "C:\\Norvelik?\\", &kCreateWarning},
-        {"C:\\Locked\\Norvelik", "C:\\Locked\\Norvelik\\", &kCreateWarning},
-        {"Norvelik", "Norvelik\\", &kCreateWarning},
+        {"D:\\Games\\NORVELIK", "D:\\Games\\NORVELIK\\", "D:\\Games\\NORVELIK", nullptr},
+        {"C:\\Program Files//Norvelik/.", "C:\\Program Files\\Norvelik\\",
+         "C:\\Program Files\\Norvelik\\", nullptr},
+        {"", "", "", &kRuleWarning},
+        {"C:\\Norvelik/..", "C:\\", "C:\\", &kRuleWarning},
+        {"Q:\\Norvelik\\", "Q:\\Norvelik\\", "Q:\\Norvelik\\", &kCreateWarning},
+        {"Norvelik", "Norvelik\\", "Norvelik", &kCreateWarning},
+        {"C:\\Small\\Norvelik", "C:\\Small\\Norvelik\\", "C:\\Small\\Norvelik", &noRoom},
     };
     for (bool russian : {true, false}) {
         for (const Row& r : rows) {
@@ -321,25 +323,26 @@ TEST_F(SetupFormTest, SecondNextAppliesTheFolderRule) {
             form.reset();
             fake::ResetAll();
             fake::Files().AddDrive("D:");
-            fake::Files().AddFolder("C:\\Existing\\NorVelik");
-            fake::Files().uncreatableFolders.insert("c:\\locked");
+            fake::Payload().Add("NVF", "COK", std::string(1024, 'f'));
+            if (std::string(r.typed).find("Small") != std::string::npos) {
+                fake::Files().freeBytes = 1000;
+            }
             State().IsRussian = russian;
             Open();
             GoToSettings();
             SubmitFolder(r.typed);
 
             EXPECT_EQ(State().ProgramFolder, r.programFolder);
+            EXPECT_EQ(W(form->PathLabeledEdit).text, r.edit);
             if (r.warning == nullptr) {
                 EXPECT_TRUE(WarningTexts().empty());
                 EXPECT_TRUE(State().InstallConfirmed);
                 EXPECT_FALSE(FormOpen());
-                EXPECT_TRUE(fake::Files().HasFolder(r.programFolder));
             } else {
                 EXPECT_EQ(WarningTexts(), std::vector<std::string>{*r.warning});
                 EXPECT_FALSE(State().InstallConfirmed);
                 EXPECT_TRUE(FormOpen());
                 EXPECT_TRUE(form->AdvancedGroupBox.Visible());
-                EXPECT_FALSE(fake::Files().HasFolder("C:\\Locked"));
             }
         }
     }

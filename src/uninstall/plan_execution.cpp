@@ -1,10 +1,11 @@
 #include "uninstall/plan_execution.h"
 
-#include "control/installer_state.h"
 #include "host/registry.h"
+#include "installation/installed_paths.h"
+#include "installation/installer_state.h"
 #include "platform/files.h"
 #include "platform/self_removal.h"
-#include "uninstall/installed_paths.h"
+#include "uninstall/uninstall_plan.h"
 
 namespace {
 
@@ -56,7 +57,10 @@ void DeleteRegistryKeys(const std::vector<std::string>& keys, UninstallOutcome* 
     reg.CloseKey();
     reg.SetRoot(platform::RegRoot::LocalMachine);
     for (const std::string& key : keys) {
-        if (!reg.DeleteKey(key)) outcome->registryKeysLeft.push_back(key);
+        // A key refused to us can also be reported deleted and stay.
+        if (!reg.DeleteKey(key) || UninstallEntryExists(key)) {
+            outcome->registryKeysLeft.push_back(key);
+        }
     }
 }
 
@@ -67,6 +71,8 @@ UninstallOutcome ExecutePlan(const UninstallPlan& plan, const std::string& runni
     DeleteFiles(plan.shortcuts, "", &outcome);
     DeleteFiles(plan.files, runningProgram, &outcome);
     RemoveFolders(plan.foldersWhenEmpty, &outcome);
-    DeleteRegistryKeys(plan.registryKeys, &outcome);
+    // The entry is what lets the user run the removal again: it goes only
+    // once everything it stands for has.
+    if (outcome.filesLeft.empty()) DeleteRegistryKeys(plan.registryKeys, &outcome);
     return outcome;
 }

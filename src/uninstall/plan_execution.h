@@ -10,7 +10,8 @@
 struct UninstallOutcome {
     // Files and shortcuts still there (held open by a running program, say).
     std::vector<std::string> filesLeft;
-    // Uninstall entries the registry refused to delete.
+    // Uninstall entries the registry refused to delete (not those kept for
+    // the files that stayed).
     std::vector<std::string> registryKeysLeft;
     // Files the system will delete at its next start instead.
     std::vector<std::string> filesDeferred;
@@ -22,8 +23,9 @@ struct UninstallOutcome {
 };
 
 // Deletes the shortcuts and files, then the folders that are empty by then,
-// then the registry keys (through the registry object, under
-// HKEY_LOCAL_MACHINE). `runningProgram` is the path of our own executable when
+// then, only when no file or shortcut stayed, the registry keys (through the
+// registry object, under HKEY_LOCAL_MACHINE; a key still there afterwards
+// counts as left). `runningProgram` is the path of our own executable when
 // it is one of the planned files and cannot go while we run ("" otherwise):
 // it and, if nothing else is left there, its folder are left to the system's
 // next start.

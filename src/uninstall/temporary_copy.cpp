@@ -1,48 +1,95 @@
 #include "uninstall/temporary_copy.h"
 
-#include <cstdint>
-
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/self_removal.h"
-#include "uninstall/uninstall_arguments.h"
 
 namespace {
 
-// Copies of earlier runs may still wait for the next start to be deleted.
+// Folders of earlier runs may still wait for the next start to be deleted.
 constexpr int kNameAttempts = 16;
 
-std::string CopyName(const std::string& folder, std::uint32_t processId, int attempt) {
-    std::string name = folder + "nvuninst" + std::to_string(processId);
-    if (attempt > 0) name += "_" + std::to_string(attempt);
-    return name + ".exe";
+constexpr char kCopyName[] = "nvuninst.exe";
+constexpr char kOrderName[] = "nvuninst.order";
+
+// How long the uninstaller waits for its copy to take the order.
+constexpr std::uint32_t kTakePollMs = 100;
+constexpr int kTakePolls = 100;
+
+std::string FolderOf(const std::string& path) {
+    const std::string::size_type slash = path.rfind('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-// The path of the new copy, or "" when none could be made.
-std::string CopyOwnExecutable(const std::string& folder, std::uint32_t processId) {
-    const std::string own = platform::OwnExecutablePath();
+// A new folder of the administrators' under the system's temporary folder,
+// or "" when none could be made.
+std::string MakeCopyFolder(std::uint32_t processId) {
+    const std::string base = platform::SystemTemporaryFolder();
+    if (base.empty()) return std::string();
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        const std::string copy = CopyName(folder, processId, attempt);
-        const platform::ErrorCode e = platform::CopyFileTo(own, copy);
-        if (e == platform::kSuccess) return copy;
-        if (e != platform::kErrorFileExists && e != platform::kErrorAlreadyExists) break;
+        std::string folder = base + "nvuninst" + std::to_string(processId);
+        if (attempt > 0) folder += "_" + std::to_string(attempt);
+        folder += "\\";
+        const platform::ErrorCode e = platform::CreateAdministratorsFolder(folder);
+        if (e == platform::kSuccess) return folder;
+        if (e != platform::kErrorAlreadyExists && e != platform::kErrorFileExists) break;
     }
     return std::string();
+}
+
+void RemoveCopyFolder(const std::string& folder) {
+    platform::DeleteFileAt(folder + kOrderName);
+    platform::DeleteFileAt(folder + kCopyName);
+    platform::RemoveEmptyFolder(folder);
+}
+
+// True once the copy has deleted the order file. When it has not in time the
+// order is taken back: whoever deletes the file owns the order.
+bool WaitUntilTaken(const std::string& orderFile) {
+    for (int i = 0; i < kTakePolls; ++i) {
+        if (!platform::FileExists(orderFile)) return true;
+        platform::SleepMs(kTakePollMs);
+    }
+    return platform::DeleteFileAt(orderFile) != platform::kSuccess &&
+           !platform::FileExists(orderFile);
 }
 
 }  // namespace
 
 bool HandOverToTemporaryCopy(const std::string& programFolder) {
-    const std::string temporaryFolder = platform::TemporaryFolder();
-    if (temporaryFolder.empty()) return false;
     const std::uint32_t processId = platform::CurrentProcessId();
-    const std::string copy = CopyOwnExecutable(temporaryFolder, processId);
-    if (copy.empty()) return false;
-    // The copy works from the temporary folder, so that no process of ours
-    // keeps the program folder as its working folder.
+    const std::string folder = MakeCopyFolder(processId);
+    if (folder.empty()) return false;
+    const std::string copy = folder + kCopyName;
+    const std::string orderFile = folder + kOrderName;
     const std::string order = FormatRemovalOrder(RemovalOrder{programFolder, processId});
-    if (platform::StartProcess(copy, order, temporaryFolder) != platform::kSuccess) {
-        platform::DeleteFileAt(copy);
+    // The copy works from its own folder, so that no process of ours keeps
+    // the program folder as its working folder.
+    if (platform::CopyFileTo(platform::OwnExecutablePath(), copy) != platform::kSuccess ||
+        platform::WriteWholeFile(orderFile, order.data(), order.size(),
+                                 platform::CreateMode::CreateNew) != platform::kSuccess ||
+        platform::StartProcess(copy, order, folder) != platform::kSuccess) {
+        RemoveCopyFolder(folder);
         return false;
     }
-    return true;
+    // The copy must find us running to know who sent it.
+    return WaitUntilTaken(orderFile);
+}
+
+bool ReceiveRemovalOrder(const std::string& commandLine, ReceivedOrder* received) {
+    if (!ParseRemovalOrder(commandLine, &received->order)) return false;
+    // The starter is found before the file goes: it waits for that and ends.
+    // Without it the order stays for the starter to take back and carry out.
+    if (!platform::FindParentProcess(&received->parentId, &received->parentExecutable)) {
+        return false;
+    }
+    const std::string orderFile = FolderOf(platform::OwnExecutablePath()) + kOrderName;
+    std::string written;
+    if (platform::ReadWholeFile(orderFile, &written) != platform::kSuccess) return false;
+    // Taken once only, and only by whoever deletes it.
+    if (platform::DeleteFileAt(orderFile) != platform::kSuccess) return false;
+    RemovalOrder fromFile;
+    return ParseRemovalOrder(written, &fromFile) &&
+           fromFile.programFolder == received->order.programFolder &&
+           fromFile.waitForProcess == received->order.waitForProcess;
 }

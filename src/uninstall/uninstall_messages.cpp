@@ -2,27 +2,22 @@
 
 #include <cstdint>
 
-#include "control/installer_state.h"
-#include "host/common_unit.h"
+#include "host/message_boxes.h"
+#include "installation/installed_paths.h"
+#include "installation/installer_state.h"
 #include "platform/message_box.h"
-#include "uninstall/installed_paths.h"
+#include "platform/text_code_page.h"
 
 namespace {
 
-// MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL | MB_TOPMOST
-constexpr std::uint32_t kQuestionStyle = 0x42024;
-// MB_TOPMOST | MB_TASKMODAL | MB_ICONINFORMATION
-constexpr std::uint32_t kDoneStyle = 0x42040;
+constexpr std::uint32_t kQuestionStyle =
+    platform::kMbYesNo | platform::kMbIconQuestion | platform::kMbTaskModal | platform::kMbTopmost;
+constexpr std::uint32_t kDoneStyle =
+    platform::kMbTopmost | platform::kMbTaskModal | platform::kMbIconInformation;
 
-int ShowInCurrentMode(const std::string& englishText, const std::string& russianText,
-                      std::uint32_t style) {
-    const InstallerState& s = State();
-    if (s.IsRussian) {
-        return platform::ShowMessageBoxEx(russianText, s.ShortTitleRu, style,
-                                          platform::kLangRussian);
-    }
-    return platform::ShowMessageBox(englishText, s.ShortTitleEn, style);
-}
+// The texts' own words are written in CP1251; titles and paths arrive in
+// the text code page already.
+std::string T(const char* cp1251) { return platform::FromProgramText(cp1251); }
 
 std::string Quoted(const std::string& title) { return "\"" + title + "\""; }
 
@@ -36,11 +31,11 @@ std::string Lines(const std::vector<std::string>& paths) {
 
 bool UserConfirmsRemoval() {
     const InstallerState& s = State();
-    const int answer = ShowInCurrentMode(
-        "Do you really want to remove " + Quoted(s.ShortTitleEn) +
-            " and all of its components from your computer?",
-        "Удалить программу " + Quoted(s.ShortTitleRu) + " и все её компоненты с Вашего компьютера?",
-        kQuestionStyle);
+    const int answer = ShowInCurrentMode("Do you really want to remove " + Quoted(s.ShortTitleEn) +
+                                             " and all of its components from your computer?",
+                                         T("Удалить программу ") + Quoted(s.ShortTitleRu) +
+                                             T(" и все её компоненты с Вашего компьютера?"),
+                                         kQuestionStyle);
     return answer == platform::kIdYes;
 }
 
@@ -54,31 +49,35 @@ OutcomeText DescribeOutcome(const UninstallOutcome& outcome, const std::string& 
     text.warning = !outcome.Complete();
     if (outcome.filesLeft.empty()) {
         text.english = Quoted(s.ShortTitleEn) + " has been removed from your computer.";
-        text.russian = "Программа " + Quoted(s.ShortTitleRu) + " удалена с Вашего компьютера.";
+        text.russian =
+            T("Программа ") + Quoted(s.ShortTitleRu) + T(" удалена с Вашего компьютера.");
     } else {
+        // The entry stays with them, so that the removal can be run again.
         text.english = Quoted(s.ShortTitleEn) +
-                       " has been removed from your computer except for these files, which are "
-                       "in use:\r\n" +
+                       " has not been removed completely. These of its files are still on your "
+                       "computer:\r\n" +
                        Lines(outcome.filesLeft) +
-                       "Close the programs that use them and delete the files yourself.";
-        text.russian = "Программа " + Quoted(s.ShortTitleRu) +
-                       " удалена с Вашего компьютера, кроме этих файлов, которые сейчас "
-                       "используются:\r\n" +
+                       "Close the programs that use them and run the removal again: the "
+                       "program's entry in the list of installed programs has been kept for it.";
+        text.russian = T("Программа ") + Quoted(s.ShortTitleRu) +
+                       T(" удалена не полностью. На Вашем компьютере остались эти её файлы:\r\n") +
                        Lines(outcome.filesLeft) +
-                       "Закройте программы, которые их используют, и удалите файлы сами.";
+                       T("Закройте программы, которые их используют, и запустите удаление ещё "
+                         "раз: запись программы в списке установленных программ для этого "
+                         "сохранена.");
     }
     if (!outcome.registryKeysLeft.empty()) {
         text.english +=
             "\r\n\r\nThe program's entry in the list of installed programs could not be removed.";
         text.russian +=
-            "\r\n\r\nНе удаётся удалить запись программы из списка установленных программ.";
+            T("\r\n\r\nНе удаётся удалить запись программы из списка установленных программ.");
     }
     // With files of ours left the folder's staying needs no word of its own.
     if (programFolderKept && outcome.filesLeft.empty()) {
         text.english += "\r\n\r\nThe folder " + programFolder +
                         " has been left in place: it holds files that are not the program's.";
-        text.russian += "\r\n\r\nПапка " + programFolder +
-                        " оставлена на месте: в ней есть файлы, не относящиеся к программе.";
+        text.russian += T("\r\n\r\nПапка ") + programFolder +
+                        T(" оставлена на месте: в ней есть файлы, не относящиеся к программе.");
     }
     return text;
 }
@@ -86,4 +85,15 @@ OutcomeText DescribeOutcome(const UninstallOutcome& outcome, const std::string& 
 void ReportOutcome(const UninstallOutcome& outcome, const std::string& programFolder) {
     const OutcomeText text = DescribeOutcome(outcome, programFolder);
     ShowInCurrentMode(text.english, text.russian, text.warning ? kWarningBoxStyle : kDoneStyle);
+}
+
+void ReportFolderNotFound(const std::string& programFolder) {
+    const InstallerState& s = State();
+    ShowInCurrentMode(
+        Quoted(s.ShortTitleEn) + " has not been removed: its folder " + programFolder +
+            " cannot be found. The program's entry in the list of installed programs has been "
+            "kept.",
+        T("Программа ") + Quoted(s.ShortTitleRu) + T(" не удалена: не удаётся найти её папку ") +
+            programFolder + T(". Запись программы в списке установленных программ сохранена."),
+        kWarningBoxStyle);
 }

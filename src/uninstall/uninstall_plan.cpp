@@ -1,12 +1,17 @@
 #include "uninstall/uninstall_plan.h"
 
-#include "control/installer_state.h"
-#include "control/product_file_list.h"
 #include "host/registry.h"
 #include "host/system_folders.h"
+#include "installation/file_list.h"
+#include "installation/installed_paths.h"
+#include "installation/installer_state.h"
+#include "installation/product_file_list.h"
+#include "installation/product_identity.h"
+#include "installation/temporary_name.h"
 #include "platform/files.h"
+#include "platform/registry.h"
 #include "platform/shell.h"
-#include "uninstall/installed_paths.h"
+#include "platform/text_code_page.h"
 
 namespace {
 
@@ -16,18 +21,43 @@ void PlanProductFiles(const std::string& fileList, const std::string& programFol
     for (const std::string& entry : FileListEntries(fileList)) {
         languageFiles = languageFiles || IsLanguageEntry(entry);
         const std::string path = InstalledPathOf(entry, programFolder);
-        if (!path.empty() && platform::FileExists(path)) plan->files.push_back(path);
+        if (path.empty()) continue;
+        if (platform::FileExists(path)) plan->files.push_back(path);
+        // A setup stopped while it wrote the file leaves its new bytes under
+        // this name; a link found there goes as a link.
+        const std::string leftover = TemporaryFileName(path);
+        if (platform::FileExists(leftover)) plan->files.push_back(leftover);
     }
     // The setup makes the language folder only for a list with language files.
     if (languageFiles) plan->foldersWhenEmpty.push_back(programFolder + "language\\");
 }
 
+// The names the setup made from its own texts (CP1251), as they read now
+// and as the system's ANSI code page read them for a setup that ran under it.
+std::vector<std::string> Spellings(const std::vector<std::string>& cp1251) {
+    std::vector<std::string> spellings;
+    for (const std::string& text : cp1251) {
+        spellings.push_back(platform::FromProgramText(text));
+        spellings.push_back(platform::FromAnsiText(text));
+    }
+    return WithoutRepeats(spellings);
+}
+
+std::vector<std::string> TitleSpellings() {
+    return Spellings({product::kShortTitleRu, product::kShortTitleEn});
+}
+
 void PlanStartMenu(UninstallPlan* plan) {
     const InstallerState& s = State();
-    const std::vector<std::string> names = StartMenuShortcutNames(s.ShortTitleRu, s.ShortTitleEn);
-    for (const std::string& folder :
-         WithoutRepeats({s.StartMenuFolder, s.UserStartMenuFolderRu, s.UserStartMenuFolderEn})) {
-        if (folder.empty() || !platform::FolderExists(folder)) continue;
+    const std::vector<std::string> names =
+        Spellings(StartMenuShortcutNames(product::kShortTitleRu, product::kShortTitleEn));
+    std::vector<std::string> folders;
+    for (const std::string& base : {s.CommonProgramsFolder, s.ProgramsFolder}) {
+        for (const std::string& title : TitleSpellings()) folders.push_back(base + title + "\\");
+    }
+    for (const std::string& folder : WithoutRepeats(folders)) {
+        // A relative one would be looked for where we happen to run.
+        if (!IsAbsolutePath(folder) || !platform::FolderExists(folder)) continue;
         for (const std::string& name : names) {
             if (platform::FileExists(folder + name)) plan->shortcuts.push_back(folder + name);
         }
@@ -36,56 +66,79 @@ void PlanStartMenu(UninstallPlan* plan) {
 }
 
 // A shortcut of that name may be the user's own; ours leads to our program.
+// A shortcut reader may take the target from the path the file keeps in the
+// ANSI code page it was saved under: read now, a setup's CP1251 path shows
+// as this system's code page spells those bytes.
 bool LeadsTo(const std::string& linkFile, const std::string& target) {
     platform::ShellLinkSpec link;
-    return platform::LoadShellLink(linkFile, &link) && SameFileName(link.target, target);
+    if (!platform::LoadShellLink(linkFile, &link)) return false;
+    return SameFilePath(link.target, target) ||
+           SameFilePath(link.target, platform::FromAnsiText(platform::ToProgramText(target)));
 }
 
 void PlanDesktopShortcut(const std::string& programFolder, UninstallPlan* plan) {
     const InstallerState& s = State();
     if (s.CommonDesktopFolder.empty()) return;
     const std::string program = programFolder + s.ProductName + ".exe";
-    for (const std::string& title : WithoutRepeats({s.ShortTitleRu, s.ShortTitleEn})) {
+    for (const std::string& title : TitleSpellings()) {
         const std::string link = s.CommonDesktopFolder + title + ".lnk";
         if (platform::FileExists(link) && LeadsTo(link, program)) plan->shortcuts.push_back(link);
     }
 }
 
-// The entry is ours when it is there and names this folder, or names none.
-bool EntryBelongsTo(const std::string& keyPath, const std::string& programFolder) {
-    Registry& reg = *State().Reg;
-    reg.SetRoot(platform::RegRoot::LocalMachine);
-    if (!reg.OpenKey(keyPath, false)) return false;
-    std::string registeredFolder;
-    bool ours = true;
-    try {
-        if (reg.ValueExists("UninstallString") &&
-            FolderOfUninstallString(reg.ReadString("UninstallString"), &registeredFolder)) {
-            ours = SameFileName(registeredFolder, programFolder);
-        }
-    } catch (const RegistryError&) {
-        // A value of another type names no folder: the entry is broken, and ours by name.
+// What an uninstall entry says, read with the right to read only: an entry
+// nobody may change is still there to be reported when it stays.
+struct EntryView {
+    bool exists = false;
+    bool namesFolder = false;
+    std::string folder;
+};
+
+EntryView ReadEntry(const std::string& keyPath) {
+    const std::uint32_t view =
+        State().Reg->Access() & (platform::kKeyWow64_64Key | platform::kKeyWow64_32Key);
+    EntryView entry;
+    platform::RegKey key = platform::kNoKey;
+    if (platform::RegOpen(platform::RegRoot::LocalMachine, keyPath, platform::kKeyRead | view,
+                          false, &key) != platform::kSuccess) {
+        return entry;
     }
-    reg.CloseKey();
-    return ours;
+    entry.exists = true;
+    std::string value;
+    // A value of another type names no folder: the entry is broken, and ours by name.
+    if (platform::RegReadString(key, "UninstallString", &value, nullptr) == platform::kSuccess) {
+        entry.namesFolder = FolderOfUninstallString(value, &entry.folder);
+    }
+    platform::RegClose(key);
+    return entry;
 }
 
-void PlanRegistry(const std::string& programFolder, UninstallPlan* plan) {
+std::vector<std::string> UninstallKeys() {
     const InstallerState& s = State();
-    const std::string nativeKey = s.UninstallKey + s.ProductName;
-    const std::string strayKey = In32BitRegistryNode(s.UninstallKey) + s.ProductName;
-    for (const std::string& key : {nativeKey, strayKey}) {
-        if (EntryBelongsTo(key, programFolder)) plan->registryKeys.push_back(key);
+    return {s.UninstallKey + s.ProductName, In32BitRegistryNode(s.UninstallKey) + s.ProductName};
+}
+
+// The entry is ours when it names this folder, or names none.
+void PlanRegistry(const std::string& programFolder, UninstallPlan* plan) {
+    for (const std::string& key : UninstallKeys()) {
+        const EntryView entry = ReadEntry(key);
+        if (entry.exists && (!entry.namesFolder || SameFolder(entry.folder, programFolder))) {
+            plan->registryKeys.push_back(key);
+        }
     }
 }
 
 }  // namespace
 
-std::string In32BitRegistryNode(const std::string& keyPath) {
-    const std::string::size_type slash = keyPath.find('\\');
-    if (slash == std::string::npos) return keyPath;
-    return keyPath.substr(0, slash + 1) + "WOW6432Node\\" + keyPath.substr(slash + 1);
+bool IsRegisteredFolder(const std::string& programFolder) {
+    for (const std::string& key : UninstallKeys()) {
+        const EntryView entry = ReadEntry(key);
+        if (entry.namesFolder && SameFolder(entry.folder, programFolder)) return true;
+    }
+    return false;
 }
+
+bool UninstallEntryExists(const std::string& keyPath) { return ReadEntry(keyPath).exists; }
 
 UninstallPlan PlanUninstall(const std::string& fileList, const std::string& programFolder) {
     UninstallPlan plan;

@@ -6,7 +6,8 @@
 #include <vector>
 
 struct UninstallPlan {
-    // Installed files of the product's list that exist, in the list's order.
+    // Installed files of the product's list that exist, in the list's order,
+    // each followed by its "~" copy when a setup left one.
     std::vector<std::string> files;
     // The setup's shortcuts that exist: Start menu in both languages, desktop.
     std::vector<std::string> shortcuts;
@@ -22,9 +23,13 @@ struct UninstallPlan {
 // the product identity, the folders of ReadSystemFolders and the registry
 // object. The desktop shortcut counts only when it leads to this
 // installation's program; an uninstall entry only when it names this folder
-// (or no folder at all): another installation's stay untouched.
+// as Windows reads folders (or no folder at all): another installation's
+// stay untouched.
 UninstallPlan PlanUninstall(const std::string& fileList, const std::string& programFolder);
 
-// The uninstall key path with "WOW6432Node\" after its first backslash: where
-// a 32-bit view registration of the product lies.
-std::string In32BitRegistryNode(const std::string& keyPath);
+// True when an uninstall entry of the product, in either registry view,
+// names `programFolder` as Windows reads folders.
+bool IsRegisteredFolder(const std::string& programFolder);
+
+// Whether the key under HKEY_LOCAL_MACHINE is there, whoever may change it.
+bool UninstallEntryExists(const std::string& keyPath);

@@ -1,10 +1,10 @@
 #include "uninstall/uninstall_plan.h"
 
-#include "control/product_file_list.h"
-#include "control/product_identity.h"
 #include "host/common_unit.h"
 #include "host/system_folders.h"
 #include "host/windows_version.h"
+#include "installation/product_file_list.h"
+#include "installation/product_identity.h"
 #include "uninstall/plan_execution.h"
 #include "uninstall/uninstall_messages.h"
 #include "uninstall_fixture.h"
@@ -29,9 +29,14 @@ class UninstallPlanTest : public UninstallTest {
 };
 
 TEST_F(UninstallPlanTest, PlansOnlyWhatIsThereInTheOrderOfRemoval) {
+    // A setup stopped halfway left the "~" copies of a file it had not yet
+    // installed and of one it was replacing; a "~" name outside the list is not ours.
+    fake::Files().AddFile(kFolder + "~gone.cok", "cut short");
+    fake::Files().AddFile(kFolder + "~nvf.cok", "cut short");
+    fake::Files().AddFile(kFolder + "~notes.txt", "the user's");
     const UninstallPlan plan = PlanUninstall("Norvelik.exe;gone.cok;nvf.cok;", kFolder);
-    EXPECT_EQ(plan.files,
-              (std::vector<std::string>{kFolder + "Norvelik.exe", kFolder + "nvf.cok"}));
+    EXPECT_EQ(plan.files, (std::vector<std::string>{kFolder + "Norvelik.exe", kFolder + "~gone.cok",
+                                                    kFolder + "nvf.cok", kFolder + "~nvf.cok"}));
     EXPECT_EQ(plan.shortcuts,
               (std::vector<std::string>{
                   std::string(fake::kCommonStartMenu) + "Норвелик.lnk",

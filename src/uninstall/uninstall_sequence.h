@@ -4,6 +4,7 @@
 
 #include <string>
 
-// Runs the uninstaller with its command line (without the program name).
-// Returns the process exit code, 0 on every ordinary path.
+// Runs the uninstaller with its command line (without the program name) in
+// the frame both programs share (host/program_entry.h). Returns the process
+// exit code: 0 on every path.
 int RunUninstall(const std::string& commandLine);

@@ -51,7 +51,8 @@ TEST_F(UninstallTest, CopyWaitsForItsStarterAndLeavesItselfToTheNextStart) {
     EXPECT_EQ(fake::SelfRemoval().waits[0].first, fake::kStarterProcess);
     EXPECT_GT(fake::SelfRemoval().waits[0].second, 0u);
     EXPECT_EQ(fake::SelfRemoval().deleteAfterReboot,
-              std::vector<std::string>{fake::kTemporaryCopy});
+              (std::vector<std::string>{fake::kTemporaryCopy, fake::kCopyFolder}));
+    EXPECT_FALSE(fake::Files().HasFile(fake::kOrderFile)) << "the order is taken once";
     EXPECT_TRUE(fake::MessageBoxes().answers.empty());
     EXPECT_EQ(fake::SelfRemoval().started.size(), 0u) << "the copy starts no further copy";
 }
@@ -74,7 +75,7 @@ TEST_F(UninstallTest, EnglishModeSpeaksEnglishThroughThePlainMessageBox) {
     }
 }
 
-TEST_F(UninstallTest, StartedFromTheProgramFolderAsksThenHandsOverToACopyInTemp) {
+TEST_F(UninstallTest, StartedFromTheProgramFolderAsksThenHandsOverToACopyInAnAdministratorsFolder) {
     fake::MessageBoxes().answers = {platform::kIdYes};
     RunAsStarted();
 
@@ -88,21 +89,25 @@ TEST_F(UninstallTest, StartedFromTheProgramFolderAsksThenHandsOverToACopyInTemp)
     const fake::StartedProcess& copy = fake::SelfRemoval().started[0];
     EXPECT_EQ(copy.executable, fake::kTemporaryCopy);
     EXPECT_EQ(copy.arguments, CopyCommandLine());
-    EXPECT_EQ(copy.workingFolder, "C:\\Temp\\");
+    EXPECT_EQ(copy.workingFolder, fake::kCopyFolder);
+    EXPECT_EQ(fake::SelfRemoval().administratorsFolders,
+              std::vector<std::string>{fake::kCopyFolder});
     EXPECT_EQ(fake::Files().Bytes(fake::kTemporaryCopy), "uninstall.exe");
     // The work is the copy's: nothing is gone yet.
     ExpectNothingRemoved();
     EXPECT_TRUE(fake::SelfRemoval().deleteAfterReboot.empty());
 }
 
-TEST_F(UninstallTest, ACopyNameAlreadyTakenIsLeftAloneAndAnotherIsUsed) {
-    fake::Files().AddFile(fake::kTemporaryCopy, "an older copy");
+TEST_F(UninstallTest, AFolderNameAlreadyTakenIsLeftAloneAndAnotherIsMade) {
+    // Made by anyone: a folder that was there before is never used.
+    fake::Files().AddFile(fake::kTemporaryCopy, "planted");
     fake::MessageBoxes().answers = {platform::kIdYes};
     RunAsStarted();
 
     ASSERT_EQ(fake::SelfRemoval().started.size(), 1u);
-    EXPECT_EQ(fake::SelfRemoval().started[0].executable, "C:\\Temp\\nvuninst4660_1.exe");
-    EXPECT_EQ(fake::Files().Bytes(fake::kTemporaryCopy), "an older copy");
+    EXPECT_EQ(fake::SelfRemoval().started[0].executable,
+              "C:\\Windows\\Temp\\nvuninst4660_1\\nvuninst.exe");
+    EXPECT_EQ(fake::Files().Bytes(fake::kTemporaryCopy), "planted");
 }
 
 TEST_F(UninstallTest, NoChangesWhenTheUserSaysNo) {
@@ -112,7 +117,7 @@ TEST_F(UninstallTest, NoChangesWhenTheUserSaysNo) {
     EXPECT_EQ(fake::MessageBoxes().shown.size(), 1u) << "the question only";
     ExpectNothingRemoved();
     EXPECT_TRUE(fake::SelfRemoval().started.empty());
-    EXPECT_FALSE(fake::Files().HasFile("C:\\Temp\\nvuninst4660_1.exe"));
+    EXPECT_TRUE(fake::SelfRemoval().administratorsFolders.empty());
     EXPECT_EQ(fake::Processes().probes, 0) << "a running product is left alone";
 }
 
@@ -121,21 +126,33 @@ TEST_F(UninstallTest, WithoutACopyTheWorkIsDoneHereAndOurFileGoesAtTheNextStart)
         const char* what;
         std::string temporaryFolder;
         platform::ErrorCode startError;
+        bool copyTakesOrder;
+        bool registered;
     } rows[] = {
-        {"no temporary folder", "", platform::kSuccess},
-        {"the copy does not start", "C:\\Temp\\", platform::kErrorAccessDenied},
+        {"no temporary folder", "", platform::kSuccess, true, true},
+        {"the copy does not start", "C:\\Windows\\Temp\\", platform::kErrorAccessDenied, true,
+         true},
+        {"the copy never takes its order", "C:\\Windows\\Temp\\", platform::kSuccess, false, true},
+        // No copy would take an order for it.
+        {"the folder is not the registered one", "C:\\Windows\\Temp\\", platform::kSuccess, true,
+         false},
     };
     for (const Row& r : rows) {
         SetUp();
-        fake::SelfRemoval().temporaryFolder = r.temporaryFolder;
+        fake::SelfRemoval().systemTemporaryFolder = r.temporaryFolder;
         fake::SelfRemoval().startError = r.startError;
+        if (!r.registered) {
+            for (const char* key : {fake::kNativeEntry, fake::kStrayEntry}) {
+                fake::Registry().SetString(key, "UninstallString", "D:\\Other\\uninstall.exe");
+            }
+        }
         fake::MessageBoxes().answers = {platform::kIdYes};
-        RunAsStarted();
+        RunAsStarted(r.copyTakesOrder);
 
         const std::string own = kFolder + "uninstall.exe";
-        EXPECT_FALSE(fake::Files().HasFile(fake::kTemporaryCopy)) << r.what << ": no copy left";
+        EXPECT_FALSE(fake::Files().HasFile(fake::kOrderFile)) << r.what << ": no order left";
         EXPECT_FALSE(fake::Files().HasFile(kFolder + "Norvelik.exe")) << r.what;
-        EXPECT_FALSE(fake::Registry().KeyExists(fake::kNativeEntry)) << r.what;
+        EXPECT_EQ(fake::Registry().KeyExists(fake::kNativeEntry), !r.registered) << r.what;
         // Our own file cannot go while we run: the system takes it, then its folder.
         EXPECT_EQ(fake::SelfRemoval().deleteAfterReboot, (std::vector<std::string>{own, kFolder}))
             << r.what;
@@ -177,23 +194,25 @@ TEST_F(UninstallTest, FilesAlreadyMissingAreNoFailure) {
     }
 }
 
-TEST_F(UninstallTest, AHeldFileIsNamedInTheOneMessageAndTheRestIsRemoved) {
+TEST_F(UninstallTest, AHeldFileIsNamedInTheOneMessageAndKeepsTheEntryForAnotherRun) {
     struct Row {
         bool russian;
         std::string text;
     } rows[] = {
         {true,
-         "Программа \"Норвелик\" удалена с Вашего компьютера, кроме этих файлов, которые сейчас "
-         "используются:\r\n"
+         "Программа \"Норвелик\" удалена не полностью. На Вашем компьютере остались эти её "
+         "файлы:\r\n"
          "C:\\Program Files\\Norvelik\\Norvelik.exe\r\n"
          "C:\\Program Files\\Norvelik\\nvq3.cok\r\n"
-         "Закройте программы, которые их используют, и удалите файлы сами."},
+         "Закройте программы, которые их используют, и запустите удаление ещё раз: запись "
+         "программы в списке установленных программ для этого сохранена."},
         {false,
-         "\"Норвелик\" has been removed from your computer except for these files, which are in "
-         "use:\r\n"
+         "\"Норвелик\" has not been removed completely. These of its files are still on your "
+         "computer:\r\n"
          "C:\\Program Files\\Norvelik\\Norvelik.exe\r\n"
          "C:\\Program Files\\Norvelik\\nvq3.cok\r\n"
-         "Close the programs that use them and delete the files yourself."},
+         "Close the programs that use them and run the removal again: the program's entry in "
+         "the list of installed programs has been kept for it."},
     };
     for (const Row& r : rows) {
         SetUp();
@@ -205,7 +224,8 @@ TEST_F(UninstallTest, AHeldFileIsNamedInTheOneMessageAndTheRestIsRemoved) {
         EXPECT_EQ(fake::FileNamesIn(kFolder),
                   (std::vector<std::string>{"Norvelik.exe", "nvq3.cok"}));
         EXPECT_FALSE(fake::Files().HasFolder(fake::kCommonStartMenu));
-        EXPECT_FALSE(fake::Registry().KeyExists(fake::kNativeEntry));
+        EXPECT_TRUE(fake::Registry().KeyExists(fake::kNativeEntry));
+        EXPECT_TRUE(fake::Registry().KeyExists(fake::kStrayEntry));
         EXPECT_EQ(OnlyMessage().text, r.text);
         EXPECT_EQ(OnlyMessage().style, 0x42030u) << "a warning";
     }
@@ -234,6 +254,10 @@ TEST_F(UninstallTest, AnUninstallEntryOfAnotherFolderStays) {
         {"D:\\Other\\uninstall.exe", false},
         {"c:\\program files\\NORVELIK\\uninstall.exe", true},  // names compare without case
         {"\"C:\\Program Files\\Norvelik\\uninstall.exe\"", true},
+        // Other spellings of the same folder, as Windows reads them.
+        {"C:\\Program Files\\\\Norvelik\\uninstall.exe", true},
+        {"\\\\?\\C:\\Program Files\\Norvelik\\uninstall.exe", true},
+        {"C:\\Program Files\\Norvelik.\\uninstall.exe", true},
         {"uninstall.exe", true},  // names no folder: ours by its name
     };
     for (const Row& r : rows) {
@@ -305,5 +329,140 @@ TEST_F(UninstallTest, NonAdministratorIsToldAndNothingChanges) {
     }
     // The copy still leaves itself to the next start.
     EXPECT_EQ(fake::SelfRemoval().deleteAfterReboot,
-              std::vector<std::string>{fake::kTemporaryCopy});
+              (std::vector<std::string>{fake::kTemporaryCopy, fake::kCopyFolder}));
+}
+
+// Only the registered installation's own uninstaller can give a removal
+// order; anything else is a start by the user, who is asked first.
+TEST_F(UninstallTest, AnOrderFromAnyoneElseIsAPlainStartThatAsksFirst) {
+    const std::string system32 = "C:\\Windows\\System32\\";
+    const std::string toSystem32 = "/remove-from \"C:\\Windows\\System32\" /after 4660";
+    struct Row {
+        const char* what;
+        std::string commandLine;
+        std::string orderBeside;  // "": none
+        std::uint32_t parentId;
+        std::string parentExecutable;
+        const char* registeredUninstaller;
+    } rows[] = {
+        {"another folder on the command line and beside us", toSystem32, toSystem32, 4660,
+         kFolder + "uninstall.exe", "C:\\Program Files\\Norvelik\\uninstall.exe"},
+        {"no order beside us", CopyCommandLine(), "", 4660, kFolder + "uninstall.exe",
+         "C:\\Program Files\\Norvelik\\uninstall.exe"},
+        {"an order beside us that says otherwise", CopyCommandLine(), toSystem32, 4660,
+         kFolder + "uninstall.exe", "C:\\Program Files\\Norvelik\\uninstall.exe"},
+        {"started by another program", CopyCommandLine(), CopyCommandLine(), 4660,
+         "C:\\Windows\\explorer.exe", "C:\\Program Files\\Norvelik\\uninstall.exe"},
+        {"started by another process than the order names", CopyCommandLine(), CopyCommandLine(),
+         4661, kFolder + "uninstall.exe", "C:\\Program Files\\Norvelik\\uninstall.exe"},
+        {"no parent to be found", CopyCommandLine(), CopyCommandLine(), 0, "",
+         "C:\\Program Files\\Norvelik\\uninstall.exe"},
+        {"a folder the entry does not name", CopyCommandLine(), CopyCommandLine(), 4660,
+         kFolder + "uninstall.exe", "D:\\Other\\uninstall.exe"},
+    };
+    for (const Row& r : rows) {
+        SetUp();
+        fake::Files().AddFile(system32 + "riched32.dll", "the system's");
+        fake::Files().AddFile(fake::kTemporaryCopy, "uninstall.exe");
+        if (!r.orderBeside.empty()) fake::Files().AddFile(fake::kOrderFile, r.orderBeside);
+        for (const char* key : {fake::kNativeEntry, fake::kStrayEntry}) {
+            fake::Registry().SetString(key, "UninstallString", r.registeredUninstaller);
+        }
+        fake::FakeSelfRemoval& self = fake::SelfRemoval();
+        self.ownPath = fake::kTemporaryCopy;
+        self.parentId = r.parentId;
+        self.parentExecutable = r.parentExecutable;
+        fake::MessageBoxes().answers = {platform::kIdNo};
+        EXPECT_EQ(RunUninstall(r.commandLine), 0) << r.what;
+
+        ASSERT_EQ(fake::MessageBoxes().shown.size(), 1u) << r.what;
+        EXPECT_EQ(fake::MessageBoxes().shown[0].style, 0x42024u) << r.what << ": the question";
+        ExpectNothingRemoved();
+        EXPECT_TRUE(fake::Files().HasFile(system32 + "riched32.dll")) << r.what;
+        EXPECT_TRUE(fake::Clock().sleeps.empty()) << r.what << ": no waiting for anybody";
+    }
+}
+
+// The forged command line given to the installed uninstaller itself, as the
+// system would start it from the entry: asked, it removes the product and
+// nothing of the folder the command line names.
+TEST_F(UninstallTest, TheInstalledUninstallerGivenAnOrderAsksAndRemovesOnlyTheProduct) {
+    const std::string system32 = "C:\\Windows\\System32\\";
+    fake::Files().AddFile(system32 + "riched32.dll", "the system's");
+    fake::Files().AddFile(system32 + "Norvelik.exe", "not ours");
+    fake::FakeSelfRemoval& self = fake::SelfRemoval();
+    self.ownPath = kFolder + "uninstall.exe";
+    self.processId = fake::kStarterProcess;
+    self.parentId = 99;
+    self.parentExecutable = "C:\\Windows\\explorer.exe";
+    self.onStart = [](const fake::StartedProcess&) { fake::Files().Delete(fake::kOrderFile); };
+    fake::MessageBoxes().answers = {platform::kIdYes};
+    RunUninstall("/remove-from \"C:\\Windows\\System32\" /after 0");
+
+    ASSERT_EQ(fake::MessageBoxes().shown.size(), 1u);
+    EXPECT_EQ(fake::MessageBoxes().shown[0].style, 0x42024u) << "the question";
+    ASSERT_EQ(fake::SelfRemoval().started.size(), 1u);
+    EXPECT_EQ(fake::SelfRemoval().started[0].arguments, CopyCommandLine());
+    EXPECT_TRUE(fake::Files().HasFile(system32 + "riched32.dll"));
+    EXPECT_TRUE(fake::Files().HasFile(system32 + "Norvelik.exe"));
+    EXPECT_TRUE(fake::SelfRemoval().deleteAfterReboot.empty()) << "nothing of ours to clear";
+}
+
+// A value of the wrong type where the uninstaller reads its folders, or
+// another setup or uninstaller holding the machine's lock: the uninstaller
+// says so, removes nothing and ends with 0, started by the user or as its
+// copy. The copy still leaves itself and its folder to the next start.
+TEST_F(UninstallTest, WhatStopsTheUninstallerIsReportedAndNothingIsRemoved) {
+    const std::string machine = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion";
+    struct Row {
+        std::string key;  // "": the lock is held instead
+        const char* name;
+        const char* text;
+    } rows[] = {
+        {fake::kNativeEntry, "UninstallString",
+         "Удаление прервано из-за непредвиденной ошибки:\r\n"
+         "Invalid data type for 'UninstallString'"},
+        {machine + "\\Explorer\\Shell Folders", "Common Programs",
+         "Удаление прервано из-за непредвиденной ошибки:\r\n"
+         "Invalid data type for 'Common Programs'"},
+        {machine, "ProgramFilesDir",
+         "Удаление прервано из-за непредвиденной ошибки:\r\n"
+         "Invalid data type for 'ProgramFilesDir'"},
+        {"", "",
+         "На этом компьютере уже работает установка или удаление программы \"Норвелик\".\r\n"
+         "Дождитесь её окончания и запустите эту программу снова."},
+    };
+    for (const Row& r : rows) {
+        for (bool asCopy : {false, true}) {
+            SetUp();
+            if (r.key.empty()) {
+                fake::Processes().locksHeldElsewhere["Global\\Norvelik.Setup"] =
+                    fake::FakeProcesses::kHeldForever;
+            } else {
+                fake::Registry().SetOther(r.key, r.name);
+            }
+            const std::string row = std::string(r.name) + (asCopy ? " (copy)" : "");
+            if (asCopy) {
+                RunAsCopy();
+            } else {
+                RunAsStarted();
+            }
+            EXPECT_EQ(OnlyMessage().text, r.text) << row;
+            ExpectNothingRemoved();
+            EXPECT_TRUE(fake::SelfRemoval().started.empty()) << row;
+            const std::vector<std::string> leftToNextStart =
+                asCopy ? std::vector<std::string>{fake::kTemporaryCopy, fake::kCopyFolder}
+                       : std::vector<std::string>{};
+            EXPECT_EQ(fake::SelfRemoval().deleteAfterReboot, leftToNextStart) << row;
+        }
+    }
+}
+
+// The uninstaller that starts the copy holds the lock until it ends, so the
+// copy waits for it as long as it waits for that process.
+TEST_F(UninstallTest, CopyTakesTheLockOnceItsStarterHasEnded) {
+    fake::Processes().locksHeldElsewhere["Global\\Norvelik.Setup"] = 2000;
+    RunAsCopy();
+    EXPECT_EQ(OnlyMessage().text, "Программа \"Норвелик\" удалена с Вашего компьютера.");
+    EXPECT_FALSE(fake::Files().HasFolder(kFolder));
 }

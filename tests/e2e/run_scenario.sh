@@ -5,7 +5,8 @@
 # 77 skipped).
 #
 #   tests/e2e/run_scenario.sh [--arch win64|win32] [--lang LOCALE] [--bin DIR]
-#                             [--work DIR] [--setup FILE] SCENARIO.nvs [NAME=VALUE...]
+#                             [--work DIR] [--setup FILE] [--prefix DIR]
+#                             SCENARIO.nvs [NAME=VALUE...]
 #
 #   --arch  the prefix: a 64-bit Windows (default) or a 32-bit one
 #   --lang  the Unix locale Wine takes the user locale and code page from
@@ -15,6 +16,9 @@
 #   --setup the setup program the scenario starts as ${NV_SETUP} (default
 #           BIN/setup_small.exe, the setup with the small stand-in payload,
 #           else BIN/setup.exe); it is copied into the run as setup.exe
+#   --prefix a prefix of the caller's, made from the template when missing and
+#           left in place with its registry saved: the next run on it goes on
+#           where this one ended (another locale, say)
 #
 # The scenario sees ${NV_BIN}, the Windows path of --bin, ${NV_SETUP}, the
 # Windows path of the run's setup.exe, ${NV_PAYLOAD}, the folder of the packed
@@ -34,6 +38,7 @@ lang=ru_RU.UTF-8
 bin=
 work=
 setup=
+prefix=
 while [ $# -gt 0 ]; do
     case "$1" in
         --arch) arch=$2; shift 2 ;;
@@ -41,6 +46,7 @@ while [ $# -gt 0 ]; do
         --bin) bin=$2; shift 2 ;;
         --work) work=$2; shift 2 ;;
         --setup) setup=$2; shift 2 ;;
+        --prefix) prefix=$(realpath -m "$2"); shift 2 ;;
         -*) echo "unknown option $1" >&2; exit 2 ;;
         *) break ;;
     esac
@@ -77,13 +83,17 @@ run=$(mktemp -d "$work/e2e-runs/$(basename "$scenario" .nvs).$arch.XXXXXX")
 xvfb_pid=
 # shellcheck disable=SC2317 # called by the trap
 cleanup() {
-    WINEPREFIX="$run/prefix" wineserver -k 2>/dev/null || true
+    # A prefix that outlives the run keeps what was written to its registry,
+    # which only the wineserver's orderly end saves.
+    if [ "$prefix" != "$run/prefix" ]; then WINEPREFIX="$prefix" timeout 60 wineserver -w 2>/dev/null || true; fi
+    WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
     if [ "${NV_E2E_KEEP:-0}" = 1 ]; then echo "run folder kept: $run"; else rm -rf "$run"; fi
 }
 trap cleanup EXIT
 
-nv_prefix_from_template "$work/wine-templates" "$arch" "$run/prefix"
+if [ -z "$prefix" ]; then prefix=$run/prefix; fi
+[ -d "$prefix" ] || nv_prefix_from_template "$work/wine-templates" "$arch" "$prefix"
 copied=$(date +%s.%N)
 
 if [ -z "${DISPLAY:-}" ] || [ "${NV_E2E_XVFB:-0}" = 1 ]; then
@@ -92,7 +102,7 @@ if [ -z "${DISPLAY:-}" ] || [ "${NV_E2E_XVFB:-0}" = 1 ]; then
     export DISPLAY=$nv_xvfb_display
 fi
 
-export WINEPREFIX="$run/prefix"
+export WINEPREFIX="$prefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
 export LANG="$lang" LC_ALL="$lang"

@@ -10,8 +10,8 @@ using platform::ErrorCode;
 namespace fake {
 
 std::string PathKey(const std::string& path) {
-    std::string key = LowerAscii(path);
-    // A drive root keeps its backslash off too: "c:".
+    std::string key = platform::FoldedName(Files().Full(path));
+    // A drive root keeps its backslash off too: "C:".
     return WithoutTrailingBackslashes(key);
 }
 
@@ -49,21 +49,37 @@ void FakeFiles::Reset() { *this = FakeFiles{}; }
 
 void FakeFiles::AddDrive(const std::string& letterColon) { drives_.insert(PathKey(letterColon)); }
 
+std::string FakeFiles::Full(const std::string& path) const {
+    const bool drive = path.size() >= 2 && path[1] == ':';
+    const bool network = path.compare(0, 2, "\\\\") == 0;
+    if (path.empty() || drive || network) return path;
+    std::string base = workingFolder;
+    if (path[0] == '\\') base = base.substr(0, 2);
+    if (!base.empty() && base.back() != '\\' && path[0] != '\\') base += '\\';
+    return base + path;
+}
+
 void FakeFiles::AddFolder(const std::string& path) {
-    std::string key = PathKey(path);
-    while (key.size() > 2) {  // stop at the drive ("c:")
-        folders_.insert(key);
-        key = ParentKey(key);
+    std::string full = WithoutTrailingBackslashes(Full(path));
+    while (full.size() > 2) {  // stop at the drive ("C:")
+        std::string& made = folders_[platform::FoldedName(full)];
+        if (made.empty()) made = full;
+        full = full.substr(0, full.rfind('\\') == std::string::npos ? 0 : full.rfind('\\'));
     }
-    if (!key.empty()) drives_.insert(key);
+    if (!full.empty()) drives_.insert(platform::FoldedName(full));
 }
 
 void FakeFiles::AddFile(const std::string& path, const std::string& bytes) {
-    std::string key = PathKey(path);
-    if (!ParentKey(key).empty()) AddFolder(path.substr(0, path.rfind('\\')));
-    FakeFile& f = files_[key];
-    f.path = path;
+    const std::string full = Full(path);
+    if (full.rfind('\\') != std::string::npos) AddFolder(full.substr(0, full.rfind('\\')));
+    FakeFile& f = files_[PathKey(path)];
+    f.path = Full(path);
     f.bytes = bytes;
+}
+
+void FakeFiles::AddLink(const std::string& path, const std::string& target) {
+    AddFile(path, "");
+    files_[PathKey(path)].linkTo = target;
 }
 
 bool FakeFiles::HasFile(const std::string& path) const { return files_.count(PathKey(path)) != 0; }
@@ -97,18 +113,33 @@ bool FakeFiles::FolderExistsAt(const std::string& path) const {
 
 bool FakeFiles::ParentExists(const std::string& key) const {
     std::string parent = ParentKey(key);
-    if (parent.empty()) return PathKey(workingFolder).empty() || FolderExistsAt(workingFolder);
     return folders_.count(parent) != 0 || drives_.count(parent) != 0;
 }
 
-ErrorCode FakeFiles::CheckName(const std::string& path) const {
+bool FakeFiles::Uncreatable(const std::string& key) const {
+    for (const std::string& path : uncreatableFolders) {
+        if (PathKey(path) == key) return true;
+    }
+    return false;
+}
+
+bool FakeFiles::InReadOnlyFolder(const std::string& key) const {
+    for (const std::string& folder : readOnlyFolders) {
+        if (PathKey(folder) == ParentKey(key)) return true;
+    }
+    return false;
+}
+
+ErrorCode FakeFiles::CheckName(const std::string& given) const {
+    const std::string path = Full(given);
     if (path.size() >= 260) return platform::kErrorFilenameTooLong;
     for (std::size_t i = 0; i < path.size(); ++i) {
         char c = path[i];
         if (std::strchr("<>|\"*?", c) != nullptr) return platform::kErrorInvalidName;
         if (c == ':' && i != 1) return platform::kErrorInvalidName;
     }
-    if (path.size() >= 2 && path[1] == ':' && drives_.count(LowerAscii(path.substr(0, 2))) == 0) {
+    if (path.size() >= 2 && path[1] == ':' &&
+        drives_.count(platform::FoldedName(path.substr(0, 2))) == 0) {
         return platform::kErrorPathNotFound;
     }
     return platform::kSuccess;
@@ -121,33 +152,59 @@ ErrorCode FakeFiles::MakeFolder(const std::string& path) {
     if (FolderExistsAt(path)) return platform::kErrorAlreadyExists;
     if (files_.count(key)) return platform::kErrorAlreadyExists;
     if (!ParentExists(key)) return platform::kErrorPathNotFound;
-    if (uncreatableFolders.count(key)) return platform::kErrorAccessDenied;
-    folders_.insert(key);
+    if (Uncreatable(key)) return platform::kErrorAccessDenied;
+    folders_[key] = WithoutTrailingBackslashes(Full(path));
     return platform::kSuccess;
 }
 
 ErrorCode FakeFiles::MakeFolderTree(const std::string& path) {
     if (ErrorCode e = CheckName(path)) return e;
-    std::string key = PathKey(path);
+    if (path.empty()) return platform::kErrorPathNotFound;
+    // The levels by their spelling in `path`, deepest first.
     std::vector<std::string> missing;
-    for (std::string k = key; !k.empty() && !FolderExistsAt(k); k = ParentKey(k)) {
+    for (std::string level = WithoutTrailingBackslashes(Full(path));
+         !level.empty() && !FolderExistsAt(level);
+         level = level.substr(0, level.rfind('\\') == std::string::npos ? 0 : level.rfind('\\'))) {
+        const std::string k = platform::FoldedName(level);
         if (files_.count(k)) return platform::kErrorAlreadyExists;
         if (k.size() == 2 && k[1] == ':') return platform::kErrorPathNotFound;  // no such drive
-        missing.push_back(k);
+        missing.push_back(level);
     }
     for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-        if (uncreatableFolders.count(*it)) return platform::kErrorAccessDenied;
-        folders_.insert(*it);
+        const std::string k = platform::FoldedName(*it);
+        if (Uncreatable(k)) return platform::kErrorAccessDenied;
+        folders_[k] = *it;
     }
     return platform::kSuccess;
 }
 
 ErrorCode FakeFiles::Delete(const std::string& path) {
     journal.push_back("delete " + path);
-    auto it = files_.find(PathKey(path));
-    if (it == files_.end()) return platform::kErrorFileNotFound;
+    const std::string key = PathKey(path);
+    auto it = files_.find(key);
+    if (it == files_.end()) {
+        if (folders_.count(key)) return platform::kErrorAccessDenied;
+        return ParentExists(key) ? platform::kErrorFileNotFound : platform::kErrorPathNotFound;
+    }
     if (it->second.held != FakeFile::Held::No) return platform::kErrorSharingViolation;
     if (it->second.readOnly) return platform::kErrorAccessDenied;
+    files_.erase(it);
+    return platform::kSuccess;
+}
+
+ErrorCode FakeFiles::RemoveName(const std::string& path) {
+    journal.push_back("remove name " + path);
+    const std::string key = PathKey(path);
+    if (folders_.count(key)) return platform::kErrorAccessDenied;
+    // The name is replaced by a file of the caller's own first.
+    if (InReadOnlyFolder(key)) return platform::kErrorAccessDenied;
+    auto it = files_.find(key);
+    if (it == files_.end())
+        return ParentExists(key) ? platform::kSuccess : platform::kErrorPathNotFound;
+    if (it->second.linkTo.empty()) {
+        if (it->second.held != FakeFile::Held::No) return platform::kErrorAccessDenied;
+        if (it->second.readOnly) return platform::kErrorAccessDenied;
+    }
     files_.erase(it);
     return platform::kSuccess;
 }
@@ -175,43 +232,69 @@ ErrorCode FakeFiles::MoveReplacing(const std::string& from, const std::string& t
     }
     if (!ParentExists(PathKey(to))) return platform::kErrorPathNotFound;
     FakeFile moved = src->second;
-    moved.path = to;
+    moved.path = Full(to);
     files_.erase(src);
     files_[PathKey(to)] = moved;
     return platform::kSuccess;
 }
 
 ErrorCode FakeFiles::Write(const std::string& path, const void* data, std::size_t size,
-                           platform::CreateMode mode) {
+                           platform::CreateMode mode, platform::WriteWatcher* watcher) {
     journal.push_back("write " + path);
     if (ErrorCode e = CheckName(path)) return e;
     std::string key = PathKey(path);
     if (folders_.count(key)) return platform::kErrorAccessDenied;
     if (!ParentExists(key)) return platform::kErrorPathNotFound;
     auto it = files_.find(key);
+    if (it == files_.end() && InReadOnlyFolder(key)) return platform::kErrorAccessDenied;
+    if (it != files_.end() && mode == platform::CreateMode::CreateNew) {
+        return platform::kErrorFileExists;
+    }
+    if (it != files_.end() && !it->second.linkTo.empty()) {
+        // Opened through the link: the file it points to is written.
+        return Write(it->second.linkTo, data, size, mode, watcher);
+    }
     if (it != files_.end()) {
-        if (mode == platform::CreateMode::CreateNew) return platform::kErrorFileExists;
         if (it->second.held != FakeFile::Held::No) return platform::kErrorSharingViolation;
         if (it->second.readOnly) return platform::kErrorAccessDenied;
     }
     FakeFile& f = files_[key];
-    if (f.path.empty()) f.path = path;
+    if (f.path.empty()) f.path = Full(path);
     std::uint64_t old = f.bytes.size();
     f.bytes.clear();  // created or truncated before the first byte is written
-    freeBytes += old;
+    freeBytes = old > UINT64_MAX - freeBytes ? UINT64_MAX : freeBytes + old;  // no wrap-around
     std::uint64_t limit = freeBytes;
-    auto failing = failWriteAfter.find(key);
-    if (failing != failWriteAfter.end() && failing->second < limit) limit = failing->second;
+    for (const auto& failing : failWriteAfter) {
+        if (PathKey(failing.first) == key && failing.second < limit) limit = failing.second;
+    }
     std::size_t written = size <= limit ? size : static_cast<std::size_t>(limit);
+    // Shown in two pieces, as a long write goes out in several.
+    if (watcher != nullptr) {
+        const char* bytes = static_cast<const char*>(data);
+        watcher->Piece(bytes, size / 2);
+        watcher->Piece(bytes + size / 2, size - size / 2);
+    }
     f.bytes.assign(static_cast<const char*>(data), written);
     freeBytes -= written;
     return written == size ? platform::kSuccess : platform::kErrorDiskFull;
+}
+
+ErrorCode FakeFiles::ChangeWorkingFolder(const std::string& path) {
+    const std::string key = PathKey(path);
+    if (!FolderExistsAt(key)) {
+        // As for every path: a missing last level is a missing file.
+        return ParentExists(key) ? platform::kErrorFileNotFound : platform::kErrorPathNotFound;
+    }
+    workingFolder = WithoutTrailingBackslashes(Full(path)) + "\\";
+    return platform::kSuccess;
 }
 
 ErrorCode FakeFiles::ReadRange(const std::string& path, std::uint64_t offset, std::size_t count,
                                platform::ShareMode share, std::string* bytes) const {
     auto it = files_.find(PathKey(path));
     if (it == files_.end()) return platform::kErrorFileNotFound;
+    if (!it->second.linkTo.empty())
+        return ReadRange(it->second.linkTo, offset, count, share, bytes);
     const FakeFile& f = it->second;
     if (f.held == FakeFile::Held::NoSharing) return platform::kErrorSharingViolation;
     if (f.held == FakeFile::Held::ReadSharing && share == platform::ShareMode::Exclusive) {
@@ -228,7 +311,7 @@ ErrorCode FakeFiles::List(const std::string& folder,
     if (!FolderExistsAt(folder)) return platform::kErrorPathNotFound;
     entries->clear();
     for (const auto& sub : folders_) {
-        if (ParentKey(sub) == key) entries->push_back({NameOf(sub), 0, true});
+        if (ParentKey(sub.first) == key) entries->push_back({NameOf(sub.second), 0, true});
     }
     for (const auto& f : files_) {
         if (ParentKey(f.first) == key)
@@ -246,14 +329,15 @@ bool FolderExists(const std::string& path) { return fake::Files().FolderExistsAt
 ErrorCode CreateFolder(const std::string& path) { return fake::Files().MakeFolder(path); }
 ErrorCode CreateFolderTree(const std::string& path) { return fake::Files().MakeFolderTree(path); }
 ErrorCode DeleteFileAt(const std::string& path) { return fake::Files().Delete(path); }
+ErrorCode RemoveNameAt(const std::string& path) { return fake::Files().RemoveName(path); }
 
 ErrorCode MoveFileReplacing(const std::string& from, const std::string& to) {
     return fake::Files().MoveReplacing(from, to);
 }
 
 ErrorCode WriteWholeFile(const std::string& path, const void* data, std::size_t size,
-                         CreateMode mode) {
-    return fake::Files().Write(path, data, size, mode);
+                         CreateMode mode, WriteWatcher* watcher) {
+    return fake::Files().Write(path, data, size, mode, watcher);
 }
 
 ErrorCode ReadFileRange(const std::string& path, std::uint64_t offset, std::size_t count,
@@ -277,15 +361,13 @@ ErrorCode ListFolder(const std::string& folder, std::vector<FolderEntry>* entrie
 }
 
 ErrorCode FreeDiskSpace(const std::string& path, std::uint64_t* bytes) {
-    if (!fake::Files().FolderExistsAt(path.substr(0, 2))) return kErrorPathNotFound;
+    if (!fake::Files().FolderExistsAt(fake::PathKey(path).substr(0, 2))) return kErrorPathNotFound;
     *bytes = fake::Files().freeBytes;
     return kSuccess;
 }
 
 ErrorCode SetWorkingFolder(const std::string& path) {
-    if (!fake::Files().FolderExistsAt(path)) return kErrorPathNotFound;
-    fake::Files().workingFolder = path;
-    return kSuccess;
+    return fake::Files().ChangeWorkingFolder(path);
 }
 
 }  // namespace platform

@@ -17,6 +17,10 @@ namespace fake {
 struct FakeFile {
     std::string path;  // as first created
     std::string bytes;
+    // A symbolic link: the path it points to. Opening the link for writing
+    // reaches that file (and creates it when it is missing); a rename or a
+    // removal of the link touches the link alone.
+    std::string linkTo;
     bool readOnly = false;
     // Held open by another process: kNoSharing refuses every open, kReadSharing
     // lets readers in and refuses writers, deletion and renames.
@@ -29,23 +33,27 @@ struct FakeFile {
 
 class FakeFiles {
   public:
-    void AddDrive(const std::string& letterColon);                    // "C:"
-    void AddFolder(const std::string& path);                          // and its parents
-    void AddFile(const std::string& path, const std::string& bytes);  // parents made too
+    void AddDrive(const std::string& letterColon);                     // "C:"
+    void AddFolder(const std::string& path);                           // and its parents
+    void AddFile(const std::string& path, const std::string& bytes);   // parents made too
+    void AddLink(const std::string& path, const std::string& target);  // parents made too
 
     bool HasFile(const std::string& path) const;
     bool HasFolder(const std::string& path) const;
     FakeFile* File(const std::string& path);
     std::string Bytes(const std::string& path) const;  // "" when missing
-    // Every file path, in sorted order (lower-cased keys, original spelling).
+    // Every file path as first created, in the order of their keys.
     std::vector<std::string> AllFiles() const;
 
     // Bytes that may still be written before writes fail with kErrorDiskFull.
     std::uint64_t freeBytes = UINT64_MAX;
-    // Paths whose folder cannot be created (as if the medium refused).
+    // Paths (in any spelling) whose folder cannot be created, as if the medium refused.
     std::set<std::string> uncreatableFolders;
-    // Paths a write must fail for after this many bytes (kErrorDiskFull), per path.
+    // Folders (in any spelling) in which no file can be created, as on a read-only medium.
+    std::set<std::string> readOnlyFolders;
+    // Paths (in any spelling) a write must fail for after this many bytes (kErrorDiskFull).
     std::map<std::string, std::uint64_t> failWriteAfter;
+    // Where a relative path starts.
     std::string workingFolder = "C:\\";
 
     // Every call made, for ordered expectations: "write C:\x", "delete C:\x", ...
@@ -59,21 +67,29 @@ class FakeFiles {
     platform::ErrorCode MakeFolder(const std::string& path);
     platform::ErrorCode MakeFolderTree(const std::string& path);
     platform::ErrorCode Delete(const std::string& path);
+    platform::ErrorCode RemoveName(const std::string& path);
     platform::ErrorCode RemoveFolder(const std::string& path);  // must be empty
     platform::ErrorCode MoveReplacing(const std::string& from, const std::string& to);
     platform::ErrorCode Write(const std::string& path, const void* data, std::size_t size,
-                              platform::CreateMode mode);
+                              platform::CreateMode mode, platform::WriteWatcher* watcher = nullptr);
+    platform::ErrorCode ChangeWorkingFolder(const std::string& path);
     platform::ErrorCode ReadRange(const std::string& path, std::uint64_t offset, std::size_t count,
                                   platform::ShareMode share, std::string* bytes) const;
     platform::ErrorCode List(const std::string& folder,
                              std::vector<platform::FolderEntry>* entries) const;
 
+    // `path` completed as Windows completes it: a relative one starts in the
+    // working folder, one from a backslash on the working folder's drive.
+    std::string Full(const std::string& path) const;
+
   private:
-    std::set<std::string> drives_{"c:"};
-    std::set<std::string> folders_;          // lower-cased, no trailing backslash
-    std::map<std::string, FakeFile> files_;  // lower-cased
+    std::set<std::string> drives_{"C:"};
+    std::map<std::string, std::string> folders_;  // by PathKey: the path as first made
+    std::map<std::string, FakeFile> files_;       // by PathKey
     platform::ErrorCode CheckName(const std::string& path) const;
     bool ParentExists(const std::string& key) const;
+    bool Uncreatable(const std::string& key) const;
+    bool InReadOnlyFolder(const std::string& key) const;
 };
 
 FakeFiles& Files();
@@ -81,7 +97,8 @@ FakeFiles& Files();
 // The names of the files (not folders) directly in `folder`, sorted.
 std::vector<std::string> FileNamesIn(const std::string& folder);
 
-// Normalised key of a path: lower case, no trailing backslash.
+// The key of a path: its letters folded as Windows compares them, no trailing
+// backslash.
 std::string PathKey(const std::string& path);
 
 }  // namespace fake

@@ -1,6 +1,6 @@
 #include "fake_platform.h"
 
-#include "control/installer_state.h"
+#include "installation/installer_state.h"
 
 namespace fake {
 

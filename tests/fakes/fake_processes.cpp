@@ -19,6 +19,24 @@ ErrorCode ProbeNamedMapping(const std::string& name, std::uint32_t size) {
     return p.mappings.count(name) ? kErrorAlreadyExists : kSuccess;
 }
 
+ErrorCode HoldNamedLock(const std::string& name, std::uint32_t waitMs) {
+    fake::FakeProcesses& p = fake::Processes();
+    p.lockRequests.emplace_back(name, waitMs);
+    // A mutex this process owns already is taken again at once.
+    if (p.locksHeld.count(name)) return kSuccess;
+    const auto holder = p.locksHeldElsewhere.find(name);
+    if (holder != p.locksHeldElsewhere.end()) {
+        if (holder->second == fake::FakeProcesses::kHeldForever || holder->second > waitMs) {
+            return kErrorTimeout;
+        }
+        p.locksHeldElsewhere.erase(holder);  // its holder ended within the wait
+    } else if (p.lockCreation != kSuccess) {
+        return p.lockCreation;
+    }
+    p.locksHeld.insert(name);
+    return kSuccess;
+}
+
 WindowHandle FindTopLevelWindow(const std::string& className) {
     fake::FakeProcesses& p = fake::Processes();
     ++p.windowSearches;

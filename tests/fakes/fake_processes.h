@@ -33,6 +33,15 @@ class FakeProcesses {
     std::uint32_t lastProbeSize = 0;
     int windowSearches = 0;
 
+    // Named locks that other processes hold, with the time after which their
+    // holder ends (kHeldForever: not within any wait), and what creating one
+    // that nobody holds answers (kSuccess: it is made and ours).
+    static constexpr std::uint32_t kHeldForever = UINT32_MAX;
+    std::map<std::string, std::uint32_t> locksHeldElsewhere;
+    platform::ErrorCode lockCreation = platform::kSuccess;
+    std::set<std::string> locksHeld;  // ours, for the rest of the "process"
+    std::vector<std::pair<std::string, std::uint32_t>> lockRequests;  // name, wait
+
     // Called for each hidden run; returns what the run did. By default the
     // program does not start.
     std::function<platform::HiddenRunResult(const std::string&, std::uint32_t)> runHidden;

@@ -18,7 +18,7 @@ std::string Join(const std::string& root, const std::string& path) {
 }
 
 bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
-    return LowerAscii(text.substr(0, prefix.size())) == LowerAscii(prefix);
+    return platform::SameName(text.substr(0, prefix.size()), prefix);
 }
 
 }  // namespace
@@ -52,20 +52,20 @@ void FakeRegistry::CreateKey(const std::string& key) {
     while (true) {
         pos = path.find('\\', pos + 1);
         std::string prefix = path.substr(0, pos);
-        Key& k = keys_[LowerAscii(prefix)];
+        Key& k = keys_[platform::FoldedName(prefix)];
         if (k.displayPath.empty()) k.displayPath = prefix;
         if (pos == std::string::npos) break;
     }
 }
 
 bool FakeRegistry::KeyExists(const std::string& key) const {
-    return keys_.count(LowerAscii(WithoutTrailingBackslashes(key))) != 0;
+    return keys_.count(platform::FoldedName(WithoutTrailingBackslashes(key))) != 0;
 }
 
 const RegValue* FakeRegistry::Value(const std::string& key, const std::string& name) const {
-    auto k = keys_.find(LowerAscii(WithoutTrailingBackslashes(key)));
+    auto k = keys_.find(platform::FoldedName(WithoutTrailingBackslashes(key)));
     if (k == keys_.end()) return nullptr;
-    auto v = k->second.values.find(LowerAscii(name));
+    auto v = k->second.values.find(platform::FoldedName(name));
     return v == k->second.values.end() ? nullptr : &v->second;
 }
 
@@ -79,30 +79,30 @@ std::string FakeRegistry::String(const std::string& key, const std::string& name
 }
 
 std::vector<std::string> FakeRegistry::ValueNamesInOrder(const std::string& key) const {
-    auto k = keys_.find(LowerAscii(WithoutTrailingBackslashes(key)));
+    auto k = keys_.find(platform::FoldedName(WithoutTrailingBackslashes(key)));
     return k == keys_.end() ? std::vector<std::string>{} : k->second.order;
 }
 
 void FakeRegistry::SetString(const std::string& key, const std::string& name,
                              const std::string& value, RegValueType type) {
     CreateKey(key);
-    Key& k = keys_[LowerAscii(WithoutTrailingBackslashes(key))];
-    if (!k.values.count(LowerAscii(name))) k.order.push_back(name);
-    k.values[LowerAscii(name)] = RegValue{type, value, 0};
+    Key& k = keys_[platform::FoldedName(WithoutTrailingBackslashes(key))];
+    if (!k.values.count(platform::FoldedName(name))) k.order.push_back(name);
+    k.values[platform::FoldedName(name)] = RegValue{type, value, 0};
 }
 
 void FakeRegistry::SetDword(const std::string& key, const std::string& name, std::uint32_t value) {
     CreateKey(key);
-    Key& k = keys_[LowerAscii(WithoutTrailingBackslashes(key))];
-    if (!k.values.count(LowerAscii(name))) k.order.push_back(name);
-    k.values[LowerAscii(name)] = RegValue{RegValueType::Dword, "", value};
+    Key& k = keys_[platform::FoldedName(WithoutTrailingBackslashes(key))];
+    if (!k.values.count(platform::FoldedName(name))) k.order.push_back(name);
+    k.values[platform::FoldedName(name)] = RegValue{RegValueType::Dword, "", value};
 }
 
 void FakeRegistry::SetOther(const std::string& key, const std::string& name) {
     CreateKey(key);
-    Key& k = keys_[LowerAscii(WithoutTrailingBackslashes(key))];
-    if (!k.values.count(LowerAscii(name))) k.order.push_back(name);
-    k.values[LowerAscii(name)] = RegValue{RegValueType::Other, "", 0};
+    Key& k = keys_[platform::FoldedName(WithoutTrailingBackslashes(key))];
+    if (!k.values.count(platform::FoldedName(name))) k.order.push_back(name);
+    k.values[platform::FoldedName(name)] = RegValue{RegValueType::Other, "", 0};
 }
 
 ErrorCode FakeRegistry::Open(RegRoot root, const std::string& path, std::uint32_t access,
@@ -110,7 +110,7 @@ ErrorCode FakeRegistry::Open(RegRoot root, const std::string& path, std::uint32_
     *key = platform::kNoKey;
     std::string real = Resolve(root, path, access);
     for (const std::string& locked : lockedKeys) {
-        if (LowerAscii(WithoutTrailingBackslashes(locked)) == LowerAscii(real)) {
+        if (platform::SameName(WithoutTrailingBackslashes(locked), real)) {
             return platform::kErrorAccessDenied;
         }
     }
@@ -141,18 +141,19 @@ ErrorCode FakeRegistry::Write(RegKey key, const std::string& name, const RegValu
     if (o == open_.end()) return platform::kErrorInvalidHandle;
     if ((o->second.access & platform::kKeySetValue) == 0) return platform::kErrorAccessDenied;
     for (const std::string& ro : readOnlyKeys) {
-        if (LowerAscii(WithoutTrailingBackslashes(ro)) == LowerAscii(o->second.path)) {
+        if (platform::SameName(WithoutTrailingBackslashes(ro), o->second.path)) {
             return platform::kErrorAccessDenied;
         }
     }
-    Key& k = keys_[LowerAscii(o->second.path)];
-    if (!k.values.count(LowerAscii(name))) k.order.push_back(name);
-    k.values[LowerAscii(name)] = value;
+    Key& k = keys_[platform::FoldedName(o->second.path)];
+    if (!k.values.count(platform::FoldedName(name))) k.order.push_back(name);
+    k.values[platform::FoldedName(name)] = value;
     return platform::kSuccess;
 }
 
 ErrorCode FakeRegistry::DeleteTree(RegRoot root, const std::string& path, std::uint32_t access) {
-    std::string real = LowerAscii(Resolve(root, path, access));
+    if (WithoutTrailingBackslashes(path).empty()) return platform::kErrorInvalidParameter;
+    std::string real = platform::FoldedName(Resolve(root, path, access));
     if (!keys_.count(real)) return platform::kErrorFileNotFound;
     if (root == RegRoot::LocalMachine && hklmReadOnly) return platform::kErrorAccessDenied;
     for (auto it = keys_.begin(); it != keys_.end();) {

@@ -70,14 +70,14 @@ class FakeRegistry {
   private:
     struct Key {
         std::string displayPath;
-        std::map<std::string, RegValue> values;  // by lower-cased name
+        std::map<std::string, RegValue> values;  // by folded name
         std::vector<std::string> order;          // original names, first-write order
     };
     struct OpenKey {
         std::string path;
         std::uint32_t access = 0;
     };
-    std::map<std::string, Key> keys_;  // by lower-cased path
+    std::map<std::string, Key> keys_;  // by folded path
     std::map<platform::RegKey, OpenKey> open_;
     platform::RegKey next_ = 1;
 };

@@ -16,7 +16,21 @@ namespace platform {
 
 std::string OwnExecutablePath() { return fake::SelfRemoval().ownPath; }
 
-std::string TemporaryFolder() { return fake::SelfRemoval().temporaryFolder; }
+std::string SystemTemporaryFolder() { return fake::SelfRemoval().systemTemporaryFolder; }
+
+ErrorCode CreateAdministratorsFolder(const std::string& path) {
+    const ErrorCode e = fake::Files().MakeFolder(path);
+    if (e == kSuccess) fake::SelfRemoval().administratorsFolders.push_back(path);
+    return e;
+}
+
+bool FindParentProcess(std::uint32_t* id, std::string* executable) {
+    const fake::FakeSelfRemoval& self = fake::SelfRemoval();
+    if (self.parentId == 0) return false;
+    *id = self.parentId;
+    *executable = self.parentExecutable;
+    return true;
+}
 
 std::uint32_t CurrentProcessId() { return fake::SelfRemoval().processId; }
 
@@ -34,6 +48,7 @@ ErrorCode StartProcess(const std::string& executable, const std::string& argumen
     if (self.startError != kSuccess) return self.startError;
     if (!fake::Files().FileExistsAt(executable)) return kErrorFileNotFound;
     self.started.push_back({executable, arguments, workingFolder});
+    if (self.onStart) self.onStart(self.started.back());
     return kSuccess;
 }
 

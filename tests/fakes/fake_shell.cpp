@@ -44,13 +44,13 @@ bool SaveShellLink(const ShellLinkSpec& link) {
         kSuccess) {
         return false;
     }
-    fake::Shell().links[fake::LowerAscii(link.linkFile)] = link;
+    fake::Shell().links[platform::FoldedName(link.linkFile)] = link;
     return true;
 }
 
 bool LoadShellLink(const std::string& linkFile, ShellLinkSpec* link) {
     if (!fake::Files().FileExistsAt(linkFile)) return false;
-    auto it = fake::Shell().links.find(fake::LowerAscii(linkFile));
+    auto it = fake::Shell().links.find(platform::FoldedName(linkFile));
     if (it == fake::Shell().links.end()) return false;
     *link = it->second;
     return true;

@@ -28,7 +28,7 @@ class FakeShell {
     bool desktopShellAnswers = false;
     std::vector<OpenedFile> openedAsDesktopUser;
     std::vector<std::string> deletedTrees;
-    // Saved shortcuts by lower-cased path; saving also puts a file in the fake file system.
+    // Saved shortcuts by folded path; saving also puts a file in the fake file system.
     std::map<std::string, platform::ShellLinkSpec> links;
     bool linkSaveFails = false;
 

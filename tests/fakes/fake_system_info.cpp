@@ -49,7 +49,7 @@ bool IsUserAnAdmin() { return fake::SystemInfo().admin; }
 bool GetEnvironmentValue(const std::string& name, std::string* value) {
     // Windows compares variable names without regard to case.
     for (const auto& v : fake::SystemInfo().environment) {
-        if (fake::LowerAscii(v.first) == fake::LowerAscii(name)) {
+        if (platform::SameName(v.first, name)) {
             *value = v.second;
             return true;
         }

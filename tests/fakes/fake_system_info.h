@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/system_info.h"
+#include "platform/text_code_page.h"
 
 namespace fake {
 
@@ -23,6 +24,8 @@ class FakeSystemInfo {
                                                    {"Temp", "C:\\Temp"}};
     // OEM-to-ANSI conversion: by default the identity; tests may map bytes.
     std::map<char, char> oemToAnsi;
+    // The texts' code page; the system's ANSI code page is always 1251.
+    platform::TextCodePage textCodePage = platform::TextCodePage::Ansi;
 
     void Reset() { *this = FakeSystemInfo{}; }
 };

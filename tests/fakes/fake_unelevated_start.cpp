@@ -1,6 +1,7 @@
 // Programs started through the desktop's shell, recorded apart from those the
 // setup opens itself, so tests see which of the two ways was taken.
 #include "fake_shell.h"
+#include "platform/unelevated_start.h"
 
 namespace platform {
 

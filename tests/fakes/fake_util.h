@@ -3,10 +3,10 @@
 
 #include <string>
 
-namespace fake {
+// Names are compared as Windows compares them.
+#include "platform/name_case.h"
 
-// Lower-cases A to Z only, as Windows compares names.
-std::string LowerAscii(std::string text);
+namespace fake {
 
 // Strips a trailing backslash (one or more) from a path.
 std::string WithoutTrailingBackslashes(std::string path);

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "control/installer_state.h"
-#include "control/product_identity.h"
 #include "engine/registration.h"
+#include "installation/installer_state.h"
+#include "installation/product_identity.h"
 #include "platform/files.h"
 
 namespace fake {

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "control/product_file_list.h"
 #include "host/windows_version.h"
+#include "installation/file_list.h"
+#include "installation/product_file_list.h"
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "uninstall/uninstall_sequence.h"
@@ -36,7 +37,7 @@ void Machine() {
     r.SetString("HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
                 "Programs", "C:\\Users\\Lena\\Start Menu\\Programs");
     Files().AddFolder("C:\\Users\\Public\\Desktop");
-    Files().AddFolder("C:\\Temp");
+    Files().AddFolder("C:\\Windows\\Temp");
 }
 
 void InstalledProduct() {
@@ -75,18 +76,33 @@ std::string UninstallTest::CopyCommandLine() {
            std::to_string(fake::kStarterProcess);
 }
 
-void UninstallTest::RunAsCopy() {
+void UninstallTest::RunAsCopy(const std::string& commandLine) {
     if (!fake::Files().HasFile(fake::kTemporaryCopy)) {
         fake::Files().AddFile(fake::kTemporaryCopy, "uninstall.exe");
     }
-    fake::SelfRemoval().ownPath = fake::kTemporaryCopy;
-    EXPECT_EQ(RunUninstall(CopyCommandLine()), 0);
+    if (!fake::Files().HasFile(fake::kOrderFile)) {
+        fake::Files().AddFile(fake::kOrderFile, CopyCommandLine());
+    }
+    fake::FakeSelfRemoval& self = fake::SelfRemoval();
+    self.ownPath = fake::kTemporaryCopy;
+    self.processId = 0x5678;
+    self.parentId = fake::kStarterProcess;
+    self.parentExecutable = std::string(fake::kInstalledFolder) + "uninstall.exe";
+    EXPECT_EQ(RunUninstall(commandLine), 0);
 }
 
-void UninstallTest::RunAsStarted() {
-    fake::SelfRemoval().ownPath = std::string(fake::kInstalledFolder) + "uninstall.exe";
-    fake::SelfRemoval().processId = fake::kStarterProcess;
+void UninstallTest::RunAsStarted(bool copyTakesOrder) {
+    fake::FakeSelfRemoval& self = fake::SelfRemoval();
+    self.ownPath = std::string(fake::kInstalledFolder) + "uninstall.exe";
+    self.processId = fake::kStarterProcess;
+    self.onStart = [copyTakesOrder](const fake::StartedProcess& started) {
+        if (!copyTakesOrder) return;
+        const std::string order = started.workingFolder + "nvuninst.order";
+        EXPECT_EQ(fake::Files().Bytes(order), started.arguments) << "the order beside the copy";
+        fake::Files().Delete(order);
+    };
     EXPECT_EQ(RunUninstall(""), 0);
+    self.onStart = nullptr;
 }
 
 const fake::ShownBox& UninstallTest::OnlyMessage() const {

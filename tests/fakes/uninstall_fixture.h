@@ -21,9 +21,13 @@ constexpr const char* kNativeEntry =
 constexpr const char* kStrayEntry =
     "HKLM\\Software\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Norvelik";
 
-// The id of the uninstaller the user started, and its copy in the temporary folder.
+// The id of the uninstaller the user started, its copy in a folder of the
+// administrators' under the system's temporary folder, and the order it
+// leaves there.
 constexpr std::uint32_t kStarterProcess = 4660;
-constexpr const char* kTemporaryCopy = "C:\\Temp\\nvuninst4660.exe";
+constexpr const char* kCopyFolder = "C:\\Windows\\Temp\\nvuninst4660\\";
+constexpr const char* kTemporaryCopy = "C:\\Windows\\Temp\\nvuninst4660\\nvuninst.exe";
+constexpr const char* kOrderFile = "C:\\Windows\\Temp\\nvuninst4660\\nvuninst.order";
 
 // The 29 installed files' names, in the order of the product's list.
 std::vector<std::string> InstalledFileNames();
@@ -40,11 +44,14 @@ class UninstallTest : public FakePlatformTest {
     // The command line the uninstaller in the program folder gives its copy.
     static std::string CopyCommandLine();
 
-    // Runs as the copy in the temporary folder, the way the hand-over starts it
-    // (the copy is put there first unless a run as started made it).
-    void RunAsCopy();
-    // Runs as the user starts it from the program folder.
-    void RunAsStarted();
+    // Runs as the copy, the way the hand-over starts it: from its folder,
+    // with its order beside it, started by the uninstaller in the program
+    // folder (the copy and the order are put there first unless a run as
+    // started made them).
+    void RunAsCopy(const std::string& commandLine = CopyCommandLine());
+    // Runs as the user starts it from the program folder; a copy it starts
+    // takes its order at once, or never.
+    void RunAsStarted(bool copyTakesOrder = true);
 
     // The one message box shown, or a failure when there was not exactly one.
     const fake::ShownBox& OnlyMessage() const;

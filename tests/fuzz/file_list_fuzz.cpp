@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/file_list.h"
-#include "engine/payload_names.h"
 #include "fuzz_check.h"
+#include "installation/file_list.h"
+#include "installation/payload_names.h"
 
 namespace {
 

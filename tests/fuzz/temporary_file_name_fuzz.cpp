@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/install_file.h"
 #include "fuzz_check.h"
+#include "installation/temporary_name.h"
 
 namespace {
 

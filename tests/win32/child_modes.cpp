@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "check.h"
-#include "dll_search.h"
+#include "platform/process_entry.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ int RunChildMode(int argc, char** argv) {
     }
     if (mode == "--load-dll") return LoadDll(argv[2]);
     if (mode == "--restrict-then-load-dll") {
-        platform::win32::RestrictDllSearchPath();
+        platform::RestrictDllSearchPath();
         return LoadDll(argv[2]);
     }
     return 2;

@@ -6,11 +6,13 @@
 #include "check.h"
 #include "child_modes.h"
 
-NV_CHECK(DllSearch, DllInTheWorkingFolderIsFoundOnlyWithoutTheRestriction) {
+class DllSearch : public sandbox::Test {};
+
+TEST_F(DllSearch, DllInTheWorkingFolderIsFoundOnlyWithoutTheRestriction) {
     // Built beside the tests under a name no search finds; copied to the
     // working folder of the child under the name it asks for.
     ASSERT_TRUE(::CopyFileA((check::ProgramFolder() + "nv_probe.dll_").c_str(),
-                            (check::Scratch() + "nv_probe.dll").c_str(), FALSE));
+                            (sandbox::Folder() + "nv_probe.dll").c_str(), FALSE));
     EXPECT_EQ(RunSelf("--load-dll nv_probe.dll"), 1);  // the probe itself works
     EXPECT_EQ(RunSelf("--restrict-then-load-dll nv_probe.dll"), 0);
     // The system's own DLLs are still found.

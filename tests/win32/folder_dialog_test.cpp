@@ -72,9 +72,11 @@ FolderDialogOutcome RunAnswered(const FolderDialogSpec& details, WPARAM button, 
 
 }  // namespace
 
-NV_CHECK(FolderDialog, OpensAtTheStartFolderAndReportsTheChoiceOrTheCancel) {
-    const std::string start = check::Scratch() + "Start";
-    ASSERT_TRUE(EXPECT_EQ(CreateFolder(start), kSuccess));
+class FolderDialog : public sandbox::Test {};
+
+TEST_F(FolderDialog, OpensAtTheStartFolderAndReportsTheChoiceOrTheCancel) {
+    const std::string start = sandbox::Folder() + "Start";
+    ASSERT_EQ(CreateFolder(start), kSuccess);
     struct Row {
         std::string startFolder;
         WPARAM button;

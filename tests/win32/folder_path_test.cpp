@@ -10,7 +10,9 @@ using platform::win32::ParentFolder;
 using platform::win32::RootLength;
 using platform::win32::WithoutTrailingSeparators;
 
-NV_CHECK(FolderPath, RootEndsAfterDriveShareOrLeadingBackslash) {
+class FolderPath : public sandbox::Test {};
+
+TEST_F(FolderPath, RootEndsAfterDriveShareOrLeadingBackslash) {
     struct Row {
         const char* path;
         std::size_t root;
@@ -33,7 +35,7 @@ NV_CHECK(FolderPath, RootEndsAfterDriveShareOrLeadingBackslash) {
     for (const Row& row : rows) EXPECT_EQ(RootLength(row.path), row.root);
 }
 
-NV_CHECK(FolderPath, TrailingBackslashesGoButTheRootKeepsItsOwn) {
+TEST_F(FolderPath, TrailingBackslashesGoButTheRootKeepsItsOwn) {
     struct Row {
         const char* path;
         const char* expected;
@@ -51,7 +53,7 @@ NV_CHECK(FolderPath, TrailingBackslashesGoButTheRootKeepsItsOwn) {
     for (const Row& row : rows) EXPECT_EQ(WithoutTrailingSeparators(row.path), row.expected);
 }
 
-NV_CHECK(FolderPath, ParentStopsAtTheRoot) {
+TEST_F(FolderPath, ParentStopsAtTheRoot) {
     struct Row {
         const char* path;
         const char* parent;
@@ -69,7 +71,7 @@ NV_CHECK(FolderPath, ParentStopsAtTheRoot) {
     for (const Row& row : rows) EXPECT_EQ(ParentFolder(row.path), row.parent);
 }
 
-NV_CHECK(FolderPath, LevelsRunFromBelowTheRootToThePath) {
+TEST_F(FolderPath, LevelsRunFromBelowTheRootToThePath) {
     using Levels = std::vector<std::string>;
     EXPECT_EQ(FolderLevels("C:\\A\\B\\C"), (Levels{"C:\\A", "C:\\A\\B", "C:\\A\\B\\C"}));
     EXPECT_EQ(FolderLevels("\\\\srv\\share\\A\\B"),

@@ -25,7 +25,9 @@ DWORD WINAPI CloseFromOutside(void* parameter) {
 
 }  // namespace
 
-NV_CHECK(FormToolkit, LoopEndsWhenASentMessageClosesTheForm) {
+class FormToolkit : public sandbox::Test {};
+
+TEST_F(FormToolkit, LoopEndsWhenASentMessageClosesTheForm) {
     const char* caption = "form closed from outside";
     WidgetHandle form = kNoWidget;
     FormSpec details;

@@ -8,6 +8,7 @@
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/system_info.h"
+#include "platform/unelevated_start.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ const Address kPlatformCalls[] = {
     AddressOf(platform::CreateFolder),
     AddressOf(platform::CreateFolderTree),
     AddressOf(platform::DeleteFileAt),
+    AddressOf(platform::RemoveNameAt),
     AddressOf(platform::MoveFileReplacing),
     AddressOf(platform::WriteWholeFile),
     AddressOf(platform::ReadFileRange),
@@ -59,6 +61,7 @@ const Address kPlatformCalls[] = {
     AddressOf(platform::RegClose),
     AddressOf(platform::InitializeComponentLibrary),
     AddressOf(platform::ShellOpen),
+    AddressOf(platform::ShellOpenAsDesktopUser),
     AddressOf(platform::ShellDeleteTree),
     AddressOf(platform::SaveShellLink),
     AddressOf(platform::LoadShellLink),

@@ -42,7 +42,9 @@ WindowHandle WaitForProductWindow() {
 
 }  // namespace
 
-NV_CHECK(Processes, ProbeSeesAnExistingMappingAndNeverKeepsItsOwn) {
+class Processes : public sandbox::Test {};
+
+TEST_F(Processes, ProbeSeesAnExistingMappingAndNeverKeepsItsOwn) {
     const std::string name = UniqueName("probe");
     EXPECT_EQ(ProbeNamedMapping(name, 64), kSuccess);
     EXPECT_EQ(ProbeNamedMapping(name, 64), kSuccess);  // the first probe left nothing behind
@@ -54,7 +56,7 @@ NV_CHECK(Processes, ProbeSeesAnExistingMappingAndNeverKeepsItsOwn) {
     EXPECT_EQ(ProbeNamedMapping(name, 64), kSuccess);
 }
 
-NV_CHECK(Processes, HiddenRunWaitsForTheEndOrEndsTheProgramAtTheLimit) {
+TEST_F(Processes, HiddenRunWaitsForTheEndOrEndsTheProgramAtTheLimit) {
     char self[MAX_PATH + 1] = {};
     ::GetModuleFileNameA(nullptr, self, MAX_PATH);
     const std::string program = std::string("\"") + self + "\"";
@@ -75,8 +77,8 @@ NV_CHECK(Processes, HiddenRunWaitsForTheEndOrEndsTheProgramAtTheLimit) {
     EXPECT_FALSE(missing.timedOut);
 }
 
-NV_CHECK(Processes, StandInProductHoldsItsMarkerUntilItsWindowGetsQuit) {
-    ASSERT_TRUE(EXPECT_EQ(ProbeNamedMapping(kMarker, 64), kSuccess));
+TEST_F(Processes, StandInProductHoldsItsMarkerUntilItsWindowGetsQuit) {
+    ASSERT_EQ(ProbeNamedMapping(kMarker, 64), kSuccess);
     ASSERT_TRUE(ShellOpen(check::ProgramFolder() + "standin_product.exe", "", "", kSwShowNormal));
     const WindowHandle window = WaitForProductWindow();
     ASSERT_TRUE(window != kNoWindow);
@@ -101,7 +103,7 @@ NV_CHECK(Processes, StandInProductHoldsItsMarkerUntilItsWindowGetsQuit) {
     EXPECT_EQ(FindTopLevelWindow("TNVMainForm"), kNoWindow);
 }
 
-NV_CHECK(Processes, StandInUninstallerEndsAtOnceWithSuccess) {
+TEST_F(Processes, StandInUninstallerEndsAtOnceWithSuccess) {
     char line[MAX_PATH + 32];
     std::snprintf(line, sizeof(line), "\"%sstandin_uninstall.exe\"",
                   check::ProgramFolder().c_str());

@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-#include "ansi_to_wide.h"
 #include "check.h"
 #include "platform/files.h"
+#include "text_to_wide.h"
 
 using namespace platform;
 
@@ -21,15 +21,13 @@ int LittleEndian32(const std::string& bytes, std::size_t at) {
     return static_cast<int>(value);
 }
 
-bool RunningOnWine() {
-    return ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-}
-
 }  // namespace
 
-NV_CHECK(Shell, AnsiTextBecomesTheSameCharactersWide) {
+class Shell : public sandbox::Test {};
+
+TEST_F(Shell, AnsiTextBecomesTheSameCharactersWide) {
     if (::GetACP() != 1251) {
-        check::Fail(__FILE__, __LINE__, "the checks run with the Cyrillic ANSI code page");
+        ADD_FAILURE() << "the checks run with the Cyrillic ANSI code page";
         return;
     }
     struct Row {
@@ -43,13 +41,13 @@ NV_CHECK(Shell, AnsiTextBecomesTheSameCharactersWide) {
         {"Ёё№", L"\x0401\x0451\x2116"},
         {std::string(1000, 'a'), std::wstring(1000, L'a')},
     };
-    for (const Row& row : rows) EXPECT_EQ(win32::AnsiToWide(row.ansi), row.wide);
+    for (const Row& row : rows) EXPECT_EQ(win32::TextToWide(row.ansi), row.wide);
 }
 
-NV_CHECK(Shell, ShortcutReadsBackWhatWasSaved) {
+TEST_F(Shell, ShortcutReadsBackWhatWasSaved) {
     InitializeComponentLibrary();
-    const std::string target = check::Scratch() + "Norvelik.exe";
-    ASSERT_TRUE(EXPECT_EQ(WriteWholeFile(target, "MZ", 2, CreateMode::CreateAlways), kSuccess));
+    const std::string target = sandbox::Folder() + "Norvelik.exe";
+    ASSERT_EQ(WriteWholeFile(target, "MZ", 2, CreateMode::CreateAlways), kSuccess);
     struct Row {
         const char* linkName;
         const char* description;
@@ -64,22 +62,21 @@ NV_CHECK(Shell, ShortcutReadsBackWhatWasSaved) {
     for (const Row& row : rows) {
         ShellLinkSpec saved;
         saved.target = target;
-        saved.workingFolder = check::Scratch();
+        saved.workingFolder = sandbox::Folder();
         saved.description = row.description;
         saved.arguments = row.arguments;
         saved.showCommand = row.showCommand;
         saved.iconPath = target;
         saved.iconIndex = row.iconIndex;
-        saved.linkFile = check::Scratch() + row.linkName;
+        saved.linkFile = sandbox::Folder() + row.linkName;
         ASSERT_TRUE(SaveShellLink(saved));
         // The file carries the name as given, Cyrillic letters included.
         EXPECT_TRUE(FileExists(saved.linkFile));
 
         // The header of the file itself: icon index and show command.
         std::string header;
-        ASSERT_TRUE(
-            EXPECT_EQ(ReadFileRange(saved.linkFile, 0, 0x4C, ShareMode::Read, &header), kSuccess));
-        ASSERT_TRUE(EXPECT_EQ(header.size(), std::size_t{0x4C}));
+        ASSERT_EQ(ReadFileRange(saved.linkFile, 0, 0x4C, ShareMode::Read, &header), kSuccess);
+        ASSERT_EQ(header.size(), std::size_t{0x4C});
         EXPECT_EQ(LittleEndian32(header, 0x38), row.iconIndex);
         EXPECT_EQ(LittleEndian32(header, 0x3C), row.showCommand);
 
@@ -91,33 +88,35 @@ NV_CHECK(Shell, ShortcutReadsBackWhatWasSaved) {
         EXPECT_EQ(loaded.arguments, saved.arguments);
         // Wine's link object does not restore the show command from the file
         // (the header check above covers what was saved).
-        if (!RunningOnWine()) EXPECT_EQ(loaded.showCommand, saved.showCommand);
+        if (!sandbox::OnWine()) {
+            EXPECT_EQ(loaded.showCommand, saved.showCommand);
+        }
         EXPECT_EQ(loaded.iconPath, saved.iconPath);
         EXPECT_EQ(loaded.iconIndex, saved.iconIndex);
         EXPECT_EQ(loaded.linkFile, saved.linkFile);
     }
 }
 
-NV_CHECK(Shell, ShortcutIntoAMissingFolderOrFromNoFileFails) {
+TEST_F(Shell, ShortcutIntoAMissingFolderOrFromNoFileFails) {
     InitializeComponentLibrary();
     ShellLinkSpec link;
-    link.target = check::Scratch() + "Norvelik.exe";
-    link.linkFile = check::Scratch() + "missing\\Norvelik.lnk";
+    link.target = sandbox::Folder() + "Norvelik.exe";
+    link.linkFile = sandbox::Folder() + "missing\\Norvelik.lnk";
     EXPECT_FALSE(SaveShellLink(link));
     EXPECT_FALSE(FileExists(link.linkFile));
     ShellLinkSpec loaded;
-    EXPECT_FALSE(LoadShellLink(check::Scratch() + "none.lnk", &loaded));
+    EXPECT_FALSE(LoadShellLink(sandbox::Folder() + "none.lnk", &loaded));
     link.linkFile = "";
     EXPECT_FALSE(SaveShellLink(link));
 }
 
-NV_CHECK(Shell, DeleteTreeRemovesEverythingBelowAndNothingBeside) {
-    const std::string tree = check::Scratch() + "Норвелик";
-    const std::string sibling = check::Scratch() + "Норвелик2";
-    ASSERT_TRUE(EXPECT_EQ(CreateFolderTree(tree + "\\A\\B"), kSuccess));
-    ASSERT_TRUE(EXPECT_EQ(CreateFolder(sibling), kSuccess));
+TEST_F(Shell, DeleteTreeRemovesEverythingBelowAndNothingBeside) {
+    const std::string tree = sandbox::Folder() + "Норвелик";
+    const std::string sibling = sandbox::Folder() + "Норвелик2";
+    ASSERT_EQ(CreateFolderTree(tree + "\\A\\B"), kSuccess);
+    ASSERT_EQ(CreateFolder(sibling), kSuccess);
     for (const std::string& file : {tree + "\\x.lnk", tree + "\\A\\B\\y.url", sibling + "\\z"}) {
-        ASSERT_TRUE(EXPECT_EQ(WriteWholeFile(file, "1", 1, CreateMode::CreateAlways), kSuccess));
+        ASSERT_EQ(WriteWholeFile(file, "1", 1, CreateMode::CreateAlways), kSuccess);
     }
     ::SetFileAttributesA((tree + "\\x.lnk").c_str(), FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ(ShellDeleteTree(tree), kSuccess);
@@ -126,15 +125,15 @@ NV_CHECK(Shell, DeleteTreeRemovesEverythingBelowAndNothingBeside) {
     EXPECT_TRUE(ShellDeleteTree(tree) != kSuccess);  // nothing left to delete
 }
 
-NV_CHECK(Shell, DeleteTreeRefusesNamesThatWouldWidenIt) {
-    const std::string tree = check::Scratch() + "tree";
-    ASSERT_TRUE(EXPECT_EQ(CreateFolder(tree), kSuccess));
+TEST_F(Shell, DeleteTreeRefusesNamesThatWouldWidenIt) {
+    const std::string tree = sandbox::Folder() + "tree";
+    ASSERT_EQ(CreateFolder(tree), kSuccess);
     EXPECT_TRUE(ShellDeleteTree("") != kSuccess);
-    EXPECT_TRUE(ShellDeleteTree(check::Scratch() + "t*") != kSuccess);
-    EXPECT_TRUE(ShellDeleteTree(check::Scratch() + "tre?") != kSuccess);
+    EXPECT_TRUE(ShellDeleteTree(sandbox::Folder() + "t*") != kSuccess);
+    EXPECT_TRUE(ShellDeleteTree(sandbox::Folder() + "tre?") != kSuccess);
     EXPECT_TRUE(FolderExists(tree));
 }
 
-NV_CHECK(Shell, OpeningAMissingProgramReportsFailure) {
-    EXPECT_FALSE(ShellOpen(check::Scratch() + "none.exe", "", "", SW_SHOWNORMAL));
+TEST_F(Shell, OpeningAMissingProgramReportsFailure) {
+    EXPECT_FALSE(ShellOpen(sandbox::Folder() + "none.exe", "", "", SW_SHOWNORMAL));
 }

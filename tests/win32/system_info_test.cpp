@@ -14,7 +14,9 @@
 
 using namespace platform;
 
-NV_CHECK(SystemInfo, ExtendedVersionAddsOnlyTheLastFiveFields) {
+class SystemInfo : public sandbox::Test {};
+
+TEST_F(SystemInfo, ExtendedVersionAddsOnlyTheLastFiveFields) {
     VersionRecord extended;
     VersionRecord basic;
     ASSERT_TRUE(QueryVersion(true, &extended));
@@ -33,7 +35,7 @@ NV_CHECK(SystemInfo, ExtendedVersionAddsOnlyTheLastFiveFields) {
     EXPECT_EQ(basic.servicePackMajor, 0);
 }
 
-NV_CHECK(SystemInfo, ArchitectureIsTheNativeOneNotTheEmulatedOne) {
+TEST_F(SystemInfo, ArchitectureIsTheNativeOneNotTheEmulatedOne) {
     BOOL wow64 = FALSE;
     ::IsWow64Process(::GetCurrentProcess(), &wow64);
     const std::uint16_t native = NativeProcessorArchitecture();
@@ -44,11 +46,11 @@ NV_CHECK(SystemInfo, ArchitectureIsTheNativeOneNotTheEmulatedOne) {
     }
 }
 
-NV_CHECK(SystemInfo, OemTextBecomesAnsiTextOfTheSameLength) {
+TEST_F(SystemInfo, OemTextBecomesAnsiTextOfTheSameLength) {
     if (::GetOEMCP() != 866 || ::GetACP() != 1251) {
         std::printf("    (needs the Russian code pages; OEM %u, ANSI %u here)\n", ::GetOEMCP(),
                     ::GetACP());
-        check::Fail(__FILE__, __LINE__, "the checks run with a Russian locale");
+        ADD_FAILURE() << "the checks run with a Russian locale";
         return;
     }
     struct Row {
@@ -64,7 +66,7 @@ NV_CHECK(SystemInfo, OemTextBecomesAnsiTextOfTheSameLength) {
     for (const Row& row : rows) EXPECT_EQ(OemToAnsi(row.oem), row.ansi);
 }
 
-NV_CHECK(SystemInfo, EnvironmentValuesComeWholeWhateverTheirLength) {
+TEST_F(SystemInfo, EnvironmentValuesComeWholeWhateverTheirLength) {
     for (std::size_t length : {1u, 255u, 256u, 257u, 32000u}) {
         const std::string value(length, 'v');
         ASSERT_TRUE(::SetEnvironmentVariableA("NV_CHECK_VALUE", value.c_str()));
@@ -78,7 +80,7 @@ NV_CHECK(SystemInfo, EnvironmentValuesComeWholeWhateverTheirLength) {
     EXPECT_EQ(read, std::string("kept"));
 }
 
-NV_CHECK(SystemInfo, LocaleRightsAndMetricsAnswer) {
+TEST_F(SystemInfo, LocaleRightsAndMetricsAnswer) {
     // The checks run with a Russian user locale.
     EXPECT_EQ(UserDefaultLcid(), 0x419u);
     EXPECT_TRUE(IsUserAnAdmin());

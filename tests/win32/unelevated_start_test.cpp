@@ -1,6 +1,8 @@
 // Starting a program through the desktop's shell. Where the session has such
 // a shell, the program must really start, in the folder it was given; where
 // it has none, the call must say so, so that the caller starts it itself.
+#include "platform/unelevated_start.h"
+
 #include <windows.h>
 
 #include <tlhelp32.h>
@@ -51,7 +53,9 @@ std::string ParentName(DWORD processId) {
 
 }  // namespace
 
-NV_CHECK(UnelevatedStart, DesktopShellStartsTheProgramOrDeclines) {
+class UnelevatedStart : public sandbox::Test {};
+
+TEST_F(UnelevatedStart, DesktopShellStartsTheProgramOrDeclines) {
     InitializeComponentLibrary();
     const bool started = ShellOpenAsDesktopUser(check::ProgramFolder() + "standin_product.exe", "",
                                                 check::ProgramFolder(), kSwShowNormal);

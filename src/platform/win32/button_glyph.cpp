@@ -3,6 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include "common_controls.h"
+
 namespace platform {
 namespace win32 {
 
@@ -80,9 +82,10 @@ HIMAGELIST LoadButtonGlyph(const char* resourceName, int imageCount) {
     }
     ::GdiFlush();
 
-    HIMAGELIST list = ::ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, kStateCount, 0);
-    if (list != nullptr && ::ImageList_AddMasked(list, strip, transparent) < 0) {
-        ::ImageList_Destroy(list);
+    HIMAGELIST list =
+        comctl::ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, kStateCount, 0);
+    if (list != nullptr && comctl::ImageList_AddMasked(list, strip, transparent) < 0) {
+        comctl::ImageList_Destroy(list);
         list = nullptr;
     }
     ::DeleteObject(strip);

@@ -5,6 +5,7 @@
 
 #include "folder_path.h"
 #include "platform/files.h"
+#include "text_to_wide.h"
 
 namespace platform {
 
@@ -16,7 +17,9 @@ constexpr std::size_t kWriteChunk = 1u << 20;
 
 ErrorCode LastError() { return static_cast<ErrorCode>(::GetLastError()); }
 
-DWORD Attributes(const std::string& path) { return ::GetFileAttributesA(path.c_str()); }
+std::wstring Wide(const std::string& text) { return win32::TextToWide(text); }
+
+DWORD Attributes(const std::string& path) { return ::GetFileAttributesW(Wide(path).c_str()); }
 
 class FileHandle {
   public:
@@ -43,7 +46,7 @@ class FileHandle {
 };
 
 HANDLE OpenForReading(const std::string& path, DWORD share) {
-    return ::CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+    return ::CreateFileW(Wide(path).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
@@ -75,7 +78,7 @@ bool FolderExists(const std::string& path) {
 }
 
 ErrorCode CreateFolder(const std::string& path) {
-    return ::CreateDirectoryA(path.c_str(), nullptr) ? kSuccess : LastError();
+    return ::CreateDirectoryW(Wide(path).c_str(), nullptr) ? kSuccess : LastError();
 }
 
 ErrorCode CreateFolderTree(const std::string& path) {
@@ -98,29 +101,48 @@ ErrorCode CreateFolderTree(const std::string& path) {
     // A path refused halfway ("C:\Norvelik\con", a name too long) must not
     // leave the levels made before it behind; only empty ones can go.
     for (auto level = made.rbegin(); level != made.rend(); ++level) {
-        ::RemoveDirectoryA(level->c_str());
+        ::RemoveDirectoryW(Wide(*level).c_str());
     }
     return last != kSuccess ? last : kErrorPathNotFound;
 }
 
 ErrorCode DeleteFileAt(const std::string& path) {
-    if (!::DeleteFileA(path.c_str())) return LastError();
+    if (!::DeleteFileW(Wide(path).c_str())) return LastError();
     // A file that another process holds open for deletion, or one the file
     // system refuses to drop, can be reported deleted and still be there.
     if (Attributes(path) != INVALID_FILE_ATTRIBUTES) return kErrorAccessDenied;
     return kSuccess;
 }
 
+ErrorCode RemoveNameAt(const std::string& path) {
+    // An empty file of ours is renamed over the name and then deleted: a
+    // rename replaces a link as a name, where opening or deleting it may
+    // reach what it points to (Wine deletes a link's target). The rename
+    // refuses a folder, and a link to one, with kErrorAccessDenied.
+    const std::string folder = win32::ParentFolder(path);
+    wchar_t placeholder[MAX_PATH];
+    if (::GetTempFileNameW(Wide(folder.empty() ? "." : folder).c_str(), L"~nv", 0, placeholder) ==
+        0) {
+        return LastError();
+    }
+    if (!::MoveFileExW(placeholder, Wide(path).c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        const ErrorCode refused = LastError();
+        ::DeleteFileW(placeholder);
+        return refused;
+    }
+    return DeleteFileAt(path);
+}
+
 ErrorCode MoveFileReplacing(const std::string& from, const std::string& to) {
-    return ::MoveFileExA(from.c_str(), to.c_str(),
+    return ::MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                ? kSuccess
                : LastError();
 }
 
 ErrorCode WriteWholeFile(const std::string& path, const void* data, std::size_t size,
-                         CreateMode mode) {
-    FileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                         CreateMode mode, WriteWatcher* watcher) {
+    FileHandle file(::CreateFileW(Wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                   mode == CreateMode::CreateNew ? CREATE_NEW : CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return LastError();
@@ -128,6 +150,7 @@ ErrorCode WriteWholeFile(const std::string& path, const void* data, std::size_t 
     std::size_t left = size;
     while (left > 0) {
         DWORD piece = static_cast<DWORD>(std::min(left, kWriteChunk));
+        if (watcher != nullptr) watcher->Piece(next, piece);
         DWORD written = 0;
         if (!::WriteFile(file.get(), next, piece, &written, nullptr)) return LastError();
         if (written != piece) return kErrorDiskFull;  // a short write means no room
@@ -158,7 +181,9 @@ ErrorCode ReadWholeFile(const std::string& path, std::string* bytes) {
 
 ErrorCode FileSize(const std::string& path, std::uint64_t* size) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return LastError();
+    if (!::GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) {
+        return LastError();
+    }
     *size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     return kSuccess;
 }
@@ -168,8 +193,8 @@ ErrorCode ListFolder(const std::string& folder, std::vector<FolderEntry>* entrie
     std::string pattern = folder;
     if (!pattern.empty() && pattern.back() != '\\') pattern += '\\';
     pattern += '*';
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA(pattern.c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW(Wide(pattern).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) {
         ErrorCode e = LastError();
         // An empty drive root has not even "." and "..".
@@ -177,14 +202,15 @@ ErrorCode ListFolder(const std::string& folder, std::vector<FolderEntry>* entrie
     }
     ErrorCode result = kSuccess;
     do {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..") continue;
+        const std::wstring wideName = found.cFileName;
+        if (wideName == L"." || wideName == L"..") continue;
+        const std::string name = win32::WideToText(wideName);
         FolderEntry entry;
         entry.name = name;
         entry.size = (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
         entry.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         entries->push_back(entry);
-    } while (::FindNextFileA(search, &found));
+    } while (::FindNextFileW(search, &found));
     ErrorCode end = LastError();
     if (end != ERROR_NO_MORE_FILES) result = end;
     ::FindClose(search);
@@ -203,7 +229,7 @@ ErrorCode FreeDiskSpace(const std::string& path, std::uint64_t* bytes) {
     if (existing.empty() && win32::RootLength(path) > 0) return kErrorPathNotFound;
     if (!existing.empty() && existing.back() != '\\') existing += '\\';
     ULARGE_INTEGER freeToCaller;
-    if (!::GetDiskFreeSpaceExA(existing.empty() ? nullptr : existing.c_str(), &freeToCaller,
+    if (!::GetDiskFreeSpaceExW(existing.empty() ? nullptr : Wide(existing).c_str(), &freeToCaller,
                                nullptr, nullptr)) {
         return LastError();
     }
@@ -212,7 +238,7 @@ ErrorCode FreeDiskSpace(const std::string& path, std::uint64_t* bytes) {
 }
 
 ErrorCode SetWorkingFolder(const std::string& path) {
-    return ::SetCurrentDirectoryA(path.c_str()) ? kSuccess : LastError();
+    return ::SetCurrentDirectoryW(Wide(path).c_str()) ? kSuccess : LastError();
 }
 
 }  // namespace platform

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "button_glyph.h"
+#include "common_controls.h"
 #include "native_widgets.h"
 #include "platform/form_toolkit.h"
 #include "widget_window_proc.h"
@@ -104,7 +105,8 @@ WidgetHandle CreateWidget(const WidgetSpec& details) {
     if (hwnd == nullptr) return handle;
     // Siblings stack in the order they were made, the first on top.
     ::SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (details.kind == WidgetKind::Memo) ::SetWindowSubclass(hwnd, MemoProc, kMemoSubclassId, 0);
+    if (details.kind == WidgetKind::Memo)
+        win32::comctl::SetWindowSubclass(hwnd, MemoProc, kMemoSubclassId, 0);
     ApplyFont(*Find(handle), details.font);
     return handle;
 }
@@ -244,7 +246,7 @@ void SetButtonGlyph(WidgetHandle button, const std::string& bitmapResource, int 
     images.uAlign = placement == GlyphPlacement::RightOfCaption ? BUTTON_IMAGELIST_ALIGN_RIGHT
                                                                 : BUTTON_IMAGELIST_ALIGN_LEFT;
     ::SendMessageA(w->hwnd, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
-    if (w->glyph) ::ImageList_Destroy(w->glyph);
+    if (w->glyph) win32::comctl::ImageList_Destroy(w->glyph);
     w->glyph = list;
 }
 

@@ -3,6 +3,8 @@
 #include <map>
 #include <vector>
 
+#include "common_controls.h"
+
 namespace platform {
 namespace win32 {
 
@@ -86,7 +88,7 @@ void ForgetForm(WidgetHandle form) {
         NativeWidget& w = *Widgets()[i];
         HandlesByWindow().erase(w.hwnd);
         w.hwnd = nullptr;
-        if (w.glyph) ::ImageList_Destroy(w.glyph);
+        if (w.glyph) win32::comctl::ImageList_Destroy(w.glyph);
         if (w.picture) ::DeleteObject(w.picture);
         w.glyph = nullptr;
         w.picture = nullptr;

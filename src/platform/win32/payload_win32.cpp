@@ -3,28 +3,18 @@
 // them to disk straight from there.
 #include <windows.h>
 
+#include "platform/name_case.h"
 #include "platform/payload.h"
-
-namespace {
-
-// The resource calls compare names without regard to case already; the
-// catalogue's capitals are used anyway, so that no code page's notion of
-// case can get in the way.
-std::string UpperAscii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return text;
-}
-
-}  // namespace
 
 namespace platform {
 
 bool FindPayloadItem(const std::string& name, const std::string& type, PayloadItem* item) {
     if (name.empty() || type.empty()) return false;  // no item is nameless
-    const std::string upperName = UpperAscii(name);
-    const std::string upperType = UpperAscii(type);
+    // The resource calls compare names without regard to case already; the
+    // catalogue's capitals are asked for anyway, so that the lookup does not
+    // depend on how the system folds the code page's letters.
+    const std::string upperName = platform::FoldedName(name);
+    const std::string upperType = platform::FoldedName(type);
     HMODULE module = GetModuleHandleA(nullptr);
     HRSRC resource = FindResourceA(module, upperName.c_str(), upperType.c_str());
     if (resource == nullptr) return false;

@@ -25,6 +25,18 @@ ErrorCode ProbeNamedMapping(const std::string& name, std::uint32_t size) {
     return result;
 }
 
+ErrorCode HoldNamedLock(const std::string& name, std::uint32_t waitMs) {
+    HANDLE mutex = ::CreateMutexA(nullptr, FALSE, name.c_str());
+    if (mutex == nullptr) return static_cast<ErrorCode>(::GetLastError());
+    const DWORD waited = ::WaitForSingleObject(mutex, waitMs);
+    // The handle stays open: the lock lasts until the process ends.
+    if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) return kSuccess;
+    const ErrorCode result =
+        waited == WAIT_TIMEOUT ? kErrorTimeout : static_cast<ErrorCode>(::GetLastError());
+    ::CloseHandle(mutex);
+    return result;
+}
+
 WindowHandle FindTopLevelWindow(const std::string& className) {
     return reinterpret_cast<WindowHandle>(::FindWindowA(className.c_str(), nullptr));
 }

@@ -12,7 +12,9 @@
 #include <memory>
 #include <string>
 
+#include "common_controls.h"
 #include "platform/progress_window.h"
+#include "system_library.h"
 
 namespace {
 
@@ -115,10 +117,20 @@ bool RegisterPlainWindowClass(HINSTANCE instance) {
     return RegisterClassExA(&windowClass) != 0;
 }
 
+// The window takes no typed input, so its thread needs no input method: a
+// window of its own that the system would otherwise make for the thread's
+// first window, and with it the component runtime the input method starts.
+void WithoutInputMethod() {
+    using DisableFunction = BOOL(WINAPI*)(DWORD);
+    const auto disable = platform::win32::SystemProc<DisableFunction>("imm32.dll", "ImmDisableIME");
+    if (disable != nullptr) disable(0);  // 0: the calling thread
+}
+
 DWORD WINAPI RunProgressWindow(LPVOID) {
+    WithoutInputMethod();
     windowLeft = Centred(GetSystemMetrics(SM_CXSCREEN), kWidth);
     windowTop = Centred(GetSystemMetrics(SM_CYSCREEN), kHeight);
-    InitCommonControls();
+    platform::win32::comctl::InitCommonControls();
     HINSTANCE instance = GetModuleHandleA(nullptr);
     if (!RegisterPlainWindowClass(instance)) {
         threadRunning = false;
@@ -154,6 +166,10 @@ void StartProgressWindowThread(const std::string& caption, const std::string& te
     creationText = text;
     LeaveCriticalSection(&TextLock());
     if (threadRunning.exchange(true)) return;  // the thread on its way takes these texts
+    // The library is loaded here, on the starting thread: loaded first from
+    // the window's own thread while the starter waits for it, its start-up
+    // can wait on the starter in turn (seen under Wine), and neither goes on.
+    platform::win32::comctl::InitCommonControls();
     HANDLE thread = CreateThread(nullptr, 0, RunProgressWindow, nullptr, 0, nullptr);
     if (thread == nullptr) {
         threadRunning = false;

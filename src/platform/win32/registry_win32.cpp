@@ -1,9 +1,12 @@
 #include <windows.h>
 
+#include <cstring>
+#include <cwchar>
 #include <vector>
 
 #include "platform/registry.h"
 #include "registry_delete_tree.h"
+#include "text_to_wide.h"
 
 // windows.h maps RegDeleteTree to RegDeleteTreeA; ours must keep its own name,
 // the one the portable code calls.
@@ -62,22 +65,27 @@ ErrorCode RegQueryValueType(RegKey key, const std::string& name, RegValueType* t
 
 ErrorCode RegReadString(RegKey key, const std::string& name, std::string* value,
                         RegValueType* type) {
-    std::vector<BYTE> buffer(256);
+    // Read wide, so that a path outside the ANSI code page still arrives whole
+    // when the texts are UTF-8.
+    const std::wstring wideName = win32::TextToWide(name);
+    std::vector<BYTE> buffer(512);
     DWORD rawType = REG_NONE;
     for (;;) {
-        // One spare byte keeps a value stored without its NUL terminated here.
-        DWORD size = static_cast<DWORD>(buffer.size() - 1);
-        LONG e =
-            ::RegQueryValueExA(Handle(key), name.c_str(), nullptr, &rawType, buffer.data(), &size);
+        // A spare character keeps a value stored without its NUL terminated here.
+        DWORD size = static_cast<DWORD>(buffer.size() - sizeof(wchar_t));
+        LONG e = ::RegQueryValueExW(Handle(key), wideName.c_str(), nullptr, &rawType, buffer.data(),
+                                    &size);
         if (e == ERROR_MORE_DATA) {
-            buffer.resize(size + 1);  // the value may grow again before the next try
+            buffer.resize(size + sizeof(wchar_t));  // the value may grow again before the next try
             continue;
         }
         if (e != ERROR_SUCCESS) return static_cast<ErrorCode>(e);
         if (rawType != REG_SZ && rawType != REG_EXPAND_SZ) return kErrorInvalidData;
-        buffer[size] = 0;
+        std::wstring text(size / sizeof(wchar_t), L'\0');
+        if (!text.empty()) std::memcpy(&text[0], buffer.data(), text.size() * sizeof(wchar_t));
         // The text ends at its first NUL, as every reader of the value sees it.
-        *value = reinterpret_cast<const char*>(buffer.data());
+        text.resize(std::wcslen(text.c_str()));
+        *value = win32::WideToText(text);
         if (type != nullptr) *type = TypeOf(rawType);
         return kSuccess;
     }
@@ -112,7 +120,7 @@ ErrorCode RegWriteDword(RegKey key, const std::string& name, std::uint32_t value
 ErrorCode RegDeleteTree(RegRoot root, const std::string& path, std::uint32_t access) {
     const std::string subkey = WithoutTrailingBackslashes(path);
     // An empty path would name the root itself and empty it of everything.
-    if (subkey.empty()) return ERROR_INVALID_PARAMETER;
+    if (subkey.empty()) return kErrorInvalidParameter;
     const REGSAM view = access & (KEY_WOW64_64KEY | KEY_WOW64_32KEY);
     return static_cast<ErrorCode>(win32::DeleteKeyTree(RootHandle(root), subkey, view,
                                                        win32::TreeDeletion::SystemWhereAvailable));

@@ -3,9 +3,9 @@
 #include <objbase.h>
 #include <shlobj.h>
 
-#include "ansi_to_wide.h"
 #include "com_ref.h"
 #include "platform/shell.h"
+#include "text_to_wide.h"
 
 namespace platform {
 
@@ -30,7 +30,7 @@ constexpr int kInfoChars = INFOTIPSIZE;
 }  // namespace
 
 bool SaveShellLink(const ShellLinkSpec& details) {
-    const std::wstring fileName = win32::AnsiToWide(details.linkFile);
+    const std::wstring fileName = win32::TextToWide(details.linkFile);
     if (fileName.empty()) return false;
     ComRef<IShellLinkA> link;
     if (!CreateLinkObject(&link)) return false;
@@ -48,33 +48,39 @@ bool SaveShellLink(const ShellLinkSpec& details) {
 }
 
 bool LoadShellLink(const std::string& linkFile, ShellLinkSpec* details) {
-    const std::wstring fileName = win32::AnsiToWide(linkFile);
+    const std::wstring fileName = win32::TextToWide(linkFile);
     if (fileName.empty()) return false;
-    ComRef<IShellLinkA> link;
-    if (!CreateLinkObject(&link)) return false;
+    // Read wide: the target of a shortcut saved under another code page may
+    // lie outside the ANSI one.
+    ComRef<IShellLinkW> link;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                  link.out()))) {
+        return false;
+    }
     ComRef<IPersistFile> file;
-    if (!LinkFileOf(link.get(), &file) || FAILED(file->Load(fileName.c_str(), STGM_READ))) {
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.out())) ||
+        FAILED(file->Load(fileName.c_str(), STGM_READ))) {
         return false;
     }
     ShellLinkSpec read;
     read.linkFile = linkFile;
-    char path[kPathChars] = {};
-    char info[kInfoChars] = {};
+    wchar_t path[kPathChars] = {};
+    wchar_t info[kInfoChars] = {};
     // S_FALSE (no target) still leaves an empty, terminated buffer.
     if (FAILED(link->GetPath(path, kPathChars, nullptr, SLGP_RAWPATH))) return false;
-    read.target = path;
-    path[0] = '\0';
+    read.target = win32::WideToText(path);
+    path[0] = L'\0';
     if (FAILED(link->GetWorkingDirectory(path, kPathChars))) return false;
-    read.workingFolder = path;
+    read.workingFolder = win32::WideToText(path);
     if (FAILED(link->GetDescription(info, kInfoChars))) return false;
-    read.description = info;
-    info[0] = '\0';
+    read.description = win32::WideToText(info);
+    info[0] = L'\0';
     if (FAILED(link->GetArguments(info, kInfoChars))) return false;
-    read.arguments = info;
+    read.arguments = win32::WideToText(info);
     if (FAILED(link->GetShowCmd(&read.showCommand))) return false;
-    path[0] = '\0';
+    path[0] = L'\0';
     if (FAILED(link->GetIconLocation(path, kPathChars, &read.iconIndex))) return false;
-    read.iconPath = path;
+    read.iconPath = win32::WideToText(path);
     *details = read;
     return true;
 }

@@ -11,21 +11,21 @@
 #include <shldisp.h>
 #include <shlguid.h>
 
-#include "ansi_to_wide.h"
 #include "com_ref.h"
-#include "platform/shell.h"
+#include "platform/unelevated_start.h"
+#include "text_to_wide.h"
 
 namespace platform {
 namespace {
 
-using win32::AnsiToWide;
 using win32::ComRef;
+using win32::TextToWide;
 
 // A BSTR owned for the length of one call.
 class OwnedBstr {
   public:
     explicit OwnedBstr(const std::string& text)
-        : value_(::SysAllocString(AnsiToWide(text).c_str())) {}
+        : value_(::SysAllocString(TextToWide(text).c_str())) {}
     ~OwnedBstr() { ::SysFreeString(value_); }
     OwnedBstr(const OwnedBstr&) = delete;
     OwnedBstr& operator=(const OwnedBstr&) = delete;

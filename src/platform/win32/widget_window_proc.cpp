@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "common_controls.h"
 #include "widget_painting.h"
 
 namespace platform {
@@ -116,7 +117,7 @@ LRESULT CALLBACK WidgetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 LRESULT CALLBACK MemoProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                           DWORD_PTR) {
     if (message == WM_GETDLGCODE) {
-        LRESULT code = ::DefSubclassProc(hwnd, message, wParam, lParam);
+        LRESULT code = comctl::DefSubclassProc(hwnd, message, wParam, lParam);
         code &= ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_HASSETSEL);
         const MSG* msg = reinterpret_cast<const MSG*>(lParam);
         if (msg != nullptr && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) {
@@ -124,14 +125,14 @@ LRESULT CALLBACK MemoProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
         }
         return code;
     }
-    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+    return comctl::DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 void EnsureClassRegistered() {
     static bool registered = false;
     if (registered) return;
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-    ::InitCommonControlsEx(&controls);
+    comctl::InitCommonControlsEx(&controls);
     WNDCLASSA wc = {};
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = WidgetProc;

@@ -195,7 +195,9 @@ void RegValues(Context&, const Command& cmd) {
         throw Failure(std::to_string(count) + " values, expected " + std::to_string(expected));
 }
 
-// reg_set KEY NAME VALUE [type=sz|expand_sz|dword] [view=32|64]: creates the key when missing
+// reg_set KEY NAME VALUE [type=sz|expand_sz|dword|multi_sz|binary] [view=32|64]:
+// creates the key when missing; a multi_sz holds VALUE as its one string, a
+// binary value VALUE's bytes
 void RegSet(Context&, const Command& cmd) {
     cmd.ExpectArgs(3, 3);
     std::string type = cmd.Opt("type", "sz");
@@ -206,13 +208,19 @@ void RegSet(Context&, const Command& cmd) {
         DWORD number = DWORD(ParseInteger(cmd.Arg(2)));
         status = RegSetValueExA(key.handle(), cmd.Arg(1).c_str(), 0, REG_DWORD,
                                 reinterpret_cast<const BYTE*>(&number), sizeof number);
-    } else if (type == "sz" || type == "expand_sz") {
-        const std::string& text = cmd.Arg(2);
-        status = RegSetValueExA(
-            key.handle(), cmd.Arg(1).c_str(), 0, type == "sz" ? REG_SZ : REG_EXPAND_SZ,
-            reinterpret_cast<const BYTE*>(text.c_str()), DWORD(text.size() + 1));
+    } else if (type == "sz" || type == "expand_sz" || type == "multi_sz" || type == "binary") {
+        const DWORD kind = type == "sz"          ? REG_SZ
+                           : type == "expand_sz" ? REG_EXPAND_SZ
+                           : type == "multi_sz"  ? REG_MULTI_SZ
+                                                 : REG_BINARY;
+        // The string's own zero, and for a list the empty string that ends it.
+        std::string data = cmd.Arg(2);
+        if (kind != REG_BINARY) data.push_back('\0');
+        if (kind == REG_MULTI_SZ) data.push_back('\0');
+        status = RegSetValueExA(key.handle(), cmd.Arg(1).c_str(), 0, kind,
+                                reinterpret_cast<const BYTE*>(data.data()), DWORD(data.size()));
     } else {
-        throw ScriptError("type must be sz, expand_sz or dword");
+        throw ScriptError("type must be sz, expand_sz, dword, multi_sz or binary");
     }
     if (status != ERROR_SUCCESS) throw Failure("cannot write, error " + std::to_string(status));
 }
@@ -245,7 +253,8 @@ void AddRegistryCommands(CommandTable& table) {
     table["reg_no_value"] = {RegNoValue, "KEY NAME [view=32|64]"};
     table["reg_get"] = {RegGet, "VARIABLE KEY NAME [view=32|64]"};
     table["reg_values"] = {RegValues, "KEY [count=N] [view=32|64]"};
-    table["reg_set"] = {RegSet, "KEY NAME VALUE [type=sz|expand_sz|dword] [view=32|64]"};
+    table["reg_set"] = {RegSet,
+                        "KEY NAME VALUE [type=sz|expand_sz|dword|multi_sz|binary] [view=32|64]"};
     table["reg_delete"] = {RegDelete, "KEY [view=32|64]"};
 }
 

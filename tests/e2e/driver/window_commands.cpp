@@ -116,9 +116,22 @@ void ExpectCaption(Context& context, const Command& cmd) {
     ExpectSameText("caption", TextOf(window), cmd.Arg(1));
 }
 
-// expect_text ALIAS TEXT: the text of a message box
+// expect_text ALIAS TEXT [unicode=yes]: the text of a message box; with
+// unicode=yes compared as Unicode, for a program that shows the Russian text
+// as such under any code page (the uninstaller).
 void ExpectText(Context& context, const Command& cmd) {
     cmd.ExpectArgs(2, 2);
+    if (YesNo(cmd.Opt("unicode", "no"))) {
+        std::wstring actual;
+        if (!MessageBoxWideText(context.Window(cmd.Arg(0)), actual))
+            throw Failure(cmd.Arg(0) + " has no message-box text");
+        const std::wstring expected = Cp1251ToWide(cmd.Arg(1));
+        Log("message text " + QuotedWide(actual));
+        if (actual != expected)
+            throw Failure("message text " + QuotedWide(actual) + ", expected " +
+                          QuotedWide(expected));
+        return;
+    }
     std::string text;
     if (!MessageBoxText(context.Window(cmd.Arg(0)), text))
         throw Failure(cmd.Arg(0) + " has no message-box text");
@@ -281,7 +294,7 @@ void AddWindowCommands(CommandTable& table) {
                                  "[class=C] [caption=T] [process=NAME] [hidden=yes]"};
     table["wait_window_gone"] = {WaitWindowGone, "ALIAS [timeout=MS]"};
     table["expect_caption"] = {ExpectCaption, "ALIAS TEXT"};
-    table["expect_text"] = {ExpectText, "ALIAS TEXT (message-box text)"};
+    table["expect_text"] = {ExpectText, "ALIAS TEXT [unicode=yes] (message-box text)"};
     table["expect_buttons"] = {ExpectButtons, "ALIAS ID..."};
     table["expect_label"] = {ExpectLabel,
                              "ALIAS TEXT [class=] [text=] [id=] (compared as Unicode)"};

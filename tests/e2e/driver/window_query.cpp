@@ -107,15 +107,31 @@ std::wstring WideTextOf(HWND window) {
     return text;
 }
 
-bool MessageBoxText(HWND box, std::string& text) {
+namespace {
+
+HWND MessageBoxStatic(HWND box) {
     ChildQuery query;
     query.className = "Static";
     query.byClass = true;
     query.id = kMessageBoxTextId;
     query.byId = true;
     std::vector<HWND> statics = FindChildren(box, query);
-    if (statics.empty()) return false;
-    text = TextOf(statics.front());
+    return statics.empty() ? nullptr : statics.front();
+}
+
+}  // namespace
+
+bool MessageBoxText(HWND box, std::string& text) {
+    HWND control = MessageBoxStatic(box);
+    if (control == nullptr) return false;
+    text = TextOf(control);
+    return true;
+}
+
+bool MessageBoxWideText(HWND box, std::wstring& text) {
+    HWND control = MessageBoxStatic(box);
+    if (control == nullptr) return false;
+    text = WideTextOf(control);
     return true;
 }
 

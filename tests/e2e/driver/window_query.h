@@ -39,6 +39,8 @@ std::wstring WideTextOf(HWND window);
 
 // The text of a message box: its STATIC child with id 0xFFFF.
 bool MessageBoxText(HWND box, std::string& text);
+// The same as Unicode, for a program that shows its texts through the wide calls.
+bool MessageBoxWideText(HWND box, std::wstring& text);
 
 // class, caption, owning process and, for a message box, its text: one line.
 std::string Describe(HWND window);

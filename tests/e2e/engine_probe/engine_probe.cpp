@@ -10,9 +10,14 @@
 //   engine_probe window                     reports the progress window (window_report.h)
 //   engine_probe steps FOLDER [FILELIST]    the file set's steps one by one, as the
 //                                           installer takes them, each timed on its own
+//                                           (the items' checksum apart from their writes;
+//                                           a last argument --unchecked leaves it out)
 //
 // Message boxes are answered at once (see box_answerer.h); a last argument
-// --decline answers the older-version question with No.
+// --decline answers the older-version question with No. A last argument
+// --paced makes write and copy wait 128 ms after each file, as the file set
+// does, and leaves the waits out of the time: the same work spread over the
+// same seconds.
 //
 // Prints one line: result=0|1 ms=<elapsed> peak_private=<bytes> peak_ws=<bytes>.
 #include <windows.h>
@@ -23,15 +28,17 @@
 #include <string>
 
 #include "box_answerer.h"
-#include "control/installer_state.h"
-#include "control/product_identity.h"
-#include "engine/file_list.h"
+#include "engine/crc32c.h"
 #include "engine/install_file.h"
 #include "engine/install_file_set.h"
+#include "engine/progress_unit.h"
+#include "installation/file_list.h"
+#include "installation/installer_state.h"
+#include "installation/product_identity.h"
+#include "installation/temporary_name.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/payload.h"
-#include "ui/progress_unit.h"
 #include "window_report.h"
 
 namespace {
@@ -52,6 +59,16 @@ double NowMs() {
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&counter);
     return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+bool paced = false;
+double pacedMs = 0;  // how long the paced waits lasted
+
+void PacedWait() {
+    if (!paced) return;
+    const double start = NowMs();
+    Sleep(128);
+    pacedMs += NowMs() - start;
 }
 
 // The registration step makes the program folder before the files go in.
@@ -82,17 +99,42 @@ bool Write(const std::string& folder, std::string list) {
         InstallFileFromResource(e.resourceName, e.resourceType, e.targetPath, true);
         all = GetFileAttributesA(e.targetPath.c_str()) != INVALID_FILE_ATTRIBUTES && all;
         list = WithoutFirstFileListEntry(list);
+        PacedWait();
     }
     return all;
 }
 
+// The checksum of a write as the installer takes it, piece by piece, with
+// the time it took.
+class TimedChecksum : public platform::WriteWatcher {
+  public:
+    void Piece(const void* data, std::size_t size) override {
+        const double start = NowMs();
+        crc = Crc32c(data, size, crc);
+        ms += NowMs() - start;
+    }
+    std::uint32_t crc = 0;
+    double ms = 0;
+};
+
+// The checksum the build packed beside an item.
+std::uint32_t PackedChecksum(const FileListEntry& e) {
+    platform::PayloadItem sum;
+    if (!platform::FindPayloadItem(e.resourceType + "." + e.resourceName, "CRC32C", &sum) ||
+        sum.size != 4) {
+        return 0;
+    }
+    return sum.data[0] | sum.data[1] << 8 | sum.data[2] << 16 | std::uint32_t{sum.data[3]} << 24;
+}
+
 // The steps of the file set, each summed over all files and printed as
 // "name=<ms>": where the time of an installation goes, beyond the writes.
-bool Steps(const std::string& folder, std::string list) {
+bool Steps(const std::string& folder, std::string list, bool checked) {
     enum Step {
         kStart,
         kText,
         kLookup,
+        kCheck,
         kWrite,
         kExists,
         kMove,
@@ -102,7 +144,7 @@ bool Steps(const std::string& folder, std::string list) {
         kHide,
         kSteps
     };
-    const char* const names[kSteps] = {"start", "text",     "lookup", "write", "exists",
+    const char* const names[kSteps] = {"start", "text",     "lookup", "check", "write", "exists",
                                        "move",  "position", "sleep",  "test",  "hide"};
     double spent[kSteps] = {};
     double mark = NowMs();
@@ -127,10 +169,17 @@ bool Steps(const std::string& folder, std::string list) {
         all = platform::FindPayloadItem(e.resourceName, e.resourceType, &item) && all;
         lap(kLookup);
         const std::string temporary = TemporaryFileName(e.targetPath);
+        TimedChecksum checksum;
         all = platform::WriteWholeFile(temporary, item.data, item.size,
-                                       platform::CreateMode::CreateAlways) == platform::kSuccess &&
+                                       platform::CreateMode::CreateNew,
+                                       checked ? &checksum : nullptr) == platform::kSuccess &&
               all;
         lap(kWrite);
+        // The checksum's share of the write, and its comparison, on their own.
+        spent[kWrite] -= checksum.ms;
+        spent[kCheck] += checksum.ms;
+        all = (!checked || checksum.crc == PackedChecksum(e)) && all;
+        lap(kCheck);
         platform::FileExists(e.targetPath);
         lap(kExists);
         all = platform::MoveFileReplacing(temporary, e.targetPath) == platform::kSuccess && all;
@@ -157,6 +206,7 @@ bool Copy(const std::string& from, const std::string& to, std::string list) {
         all = CopyFileA((AsFolder(from) + entry).c_str(), (AsFolder(to) + entry).c_str(), FALSE) &&
               all;
         list = WithoutFirstFileListEntry(list);
+        PacedWait();
     }
     return all;
 }
@@ -165,8 +215,13 @@ bool Copy(const std::string& from, const std::string& to, std::string list) {
 
 int main(int argc, char** argv) {
     // A trailing --decline answers the older-version question with No.
+    paced = argc > 1 && std::string(argv[argc - 1]) == "--paced";
+    if (paced) --argc;
     const bool decline = argc > 1 && std::string(argv[argc - 1]) == "--decline";
     if (decline) --argc;
+    // A trailing --unchecked: the steps without the items' checksum.
+    const bool unchecked = argc > 1 && std::string(argv[argc - 1]) == "--unchecked";
+    if (unchecked) --argc;
     StartBoxAnswerer(decline);
     const std::string mode = argc > 1 ? argv[1] : "";
     bool result = false;
@@ -178,21 +233,26 @@ int main(int argc, char** argv) {
     } else if (mode == "window" && argc == 2) {
         result = ReportProgressWindow();
     } else if (mode == "steps" && (argc == 3 || argc == 4)) {
-        result = Steps(argv[2], argc == 4 ? argv[3] : kProductList);
+        result = Steps(argv[2], argc == 4 ? argv[3] : kProductList, !unchecked);
     } else if (mode == "copy" && (argc == 4 || argc == 5)) {
         result = Copy(argv[2], argv[3], argc == 5 ? argv[4] : kProductList);
     } else {
         std::fprintf(stderr,
-                     "usage: engine_probe install FOLDER [LIST] | write FOLDER [LIST] | copy FROM "
-                     "TO [LIST] | steps FOLDER [LIST] | window\n");
+                     "usage: engine_probe install FOLDER [LIST] | write FOLDER [LIST] [--paced] | "
+                     "copy FROM TO [LIST] [--paced] | steps FOLDER [LIST] | window\n");
         return 2;
     }
-    const double elapsed = NowMs() - start;
+    const double elapsed = NowMs() - start - pacedMs;
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
     std::printf("result=%d ms=%.1f peak_private=%lu peak_ws=%lu\n", result ? 1 : 0, elapsed,
                 static_cast<unsigned long>(memory.PeakPagefileUsage),
                 static_cast<unsigned long>(memory.PeakWorkingSetSize));
+    // The progress window's thread and the box answerer still run: an ordinary
+    // exit detaches every DLL while they may hold a lock it needs, and under
+    // Wine it then sometimes never ends. Nothing is left to tidy up.
+    std::fflush(stdout);
+    TerminateProcess(GetCurrentProcess(), result ? 0 : 1);
     return result ? 0 : 1;
 }

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "ui/progress_unit.h"
+#include "engine/progress_unit.h"
 
 namespace {
 

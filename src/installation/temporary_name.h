@@ -1,0 +1,10 @@
+// Where the setup writes a file's new bytes before they take the file's
+// place: the same folder, the name with a leading "~". The uninstaller looks
+// there too, for the copy a setup that was stopped halfway left behind.
+#pragma once
+
+#include <string>
+
+// The target with "~" after its last backslash (searched from the
+// second-to-last character back), or in front of a path without one.
+std::string TemporaryFileName(const std::string& targetPath);

@@ -1,0 +1,79 @@
+#include <windows.h>
+
+#include <string>
+
+#include "platform/process_entry.h"
+#include "system_library.h"
+#include "text_to_wide.h"
+
+namespace platform {
+
+namespace {
+
+// Not in older headers; the value is fixed by the system.
+constexpr DWORD kSearchSystem32Only = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
+
+// What the common controls, the shell and the component library load by name
+// later on, and where programs like this one have been caught loading a
+// planted copy.
+constexpr const char* kLoadedLaterByName[] = {
+    "uxtheme.dll",  "dwmapi.dll",  "cryptbase.dll", "profapi.dll", "userenv.dll",
+    "msimg32.dll",  "version.dll", "winmm.dll",     "propsys.dll", "sspicli.dll",
+    "wintrust.dll", "apphelp.dll", "oleacc.dll",    "clbcatq.dll", "setupapi.dll"};
+constexpr UINT kLongestName = 16;
+
+// Loads each of them from the system folder, its own dependencies found there
+// first too, so that a later load by name finds it in memory already. A name
+// this Windows lacks is skipped.
+void LoadFromTheSystemFolder() {
+    char path[MAX_PATH + kLongestName];
+    const UINT length = ::GetSystemDirectoryA(path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return;
+    path[length] = '\\';
+    for (const char* name : kLoadedLaterByName) {
+        char* end = path + length + 1;
+        while ((*end++ = *name++) != '\0') {
+        }
+        ::LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    }
+}
+
+}  // namespace
+
+void RestrictDllSearchPath() {
+    // Both are newer than the oldest Windows the program starts on, so both
+    // are looked up by name.
+    using SetDefaultDirectoriesFunction = BOOL(WINAPI*)(DWORD);
+    using SetDirectoryFunction = BOOL(WINAPI*)(LPCSTR);
+    const auto setDefault = win32::SystemProc<SetDefaultDirectoriesFunction>(
+        "kernel32.dll", "SetDefaultDllDirectories");
+    if (setDefault == nullptr || !setDefault(kSearchSystem32Only)) {
+        const auto setDirectory =
+            win32::SystemProc<SetDirectoryFunction>("kernel32.dll", "SetDllDirectoryA");
+        if (setDirectory != nullptr) setDirectory("");
+    }
+    // Without the restriction the program's own folder stays first in the
+    // search; and a delay-loaded import of a system DLL is not always found
+    // through the restricted search either (Wine's own DLLs look in the
+    // program's folder first). Loaded now, those DLLs are never looked for.
+    LoadFromTheSystemFolder();
+}
+
+std::string CommandLineArguments() {
+    // The program's name ends at its closing quote or at the first blank, as
+    // the start-up code of a Windows program reads it.
+    // Read wide, so that a path outside the ANSI code page arrives whole.
+    const wchar_t* rest = ::GetCommandLineW();
+    if (rest == nullptr) return {};
+    if (*rest == L'"') {
+        ++rest;
+        while (*rest != L'\0' && *rest != L'"') ++rest;
+        if (*rest == L'"') ++rest;
+    } else {
+        while (*rest != L'\0' && *rest != L' ' && *rest != L'\t') ++rest;
+    }
+    while (*rest == L' ' || *rest == L'\t') ++rest;
+    return win32::WideToText(rest);
+}
+
+}  // namespace platform

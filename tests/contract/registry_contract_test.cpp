@@ -1,0 +1,192 @@
+// The registry rules the setup program relies on, as Windows keeps them: the
+// same tests run against the fake and against the real registry.
+#include "name_rows.h"
+#include "platform/registry.h"
+#include "sandbox.h"
+
+// windows.h, where the Win32 side includes it, maps RegDeleteTree to RegDeleteTreeA.
+#undef RegDeleteTree
+
+using namespace platform;
+
+namespace {
+
+class RegistryContract : public sandbox::Test {};
+
+RegKey Open(RegRoot root, const std::string& path, std::uint32_t access, bool create = false) {
+    RegKey key = kNoKey;
+    RegOpen(root, path, access, create, &key);
+    return key;
+}
+
+bool Exists(RegRoot root, const std::string& path, std::uint32_t view = 0) {
+    RegKey key = Open(root, path, kKeyRead | view);
+    RegClose(key);
+    return key != kNoKey;
+}
+
+// "Software\X" seen through the node the 32-bit view keeps: "Software\<node>\X".
+std::string InNode(const std::string& key, const char* node = "WOW6432Node") {
+    return "Software\\" + std::string(node) + key.substr(std::string("Software").size());
+}
+
+std::string ReadString(RegRoot root, const std::string& path, const std::string& name,
+                       std::uint32_t view = 0) {
+    RegKey key = Open(root, path, kKeyRead | view);
+    std::string text = "(missing)";
+    if (key != kNoKey) RegReadString(key, name, &text, nullptr);
+    RegClose(key);
+    return text;
+}
+
+void WriteString(RegRoot root, const std::string& path, const std::string& name,
+                 const std::string& text, std::uint32_t view = 0) {
+    RegKey key = Open(root, path, kKeyAllAccess | view, true);
+    ASSERT_NE(key, kNoKey) << path;
+    EXPECT_EQ(RegWriteString(key, name, text), kSuccess);
+    RegClose(key);
+}
+
+}  // namespace
+
+TEST_F(RegistryContract, ValuesReadBackWithTheirTypesAndAWrongTypeIsRefused) {
+    RegKey key = Open(RegRoot::CurrentUser, sandbox::Key() + "\\Uninstall\\", kKeyAllAccess, true);
+    ASSERT_NE(key, kNoKey);
+    EXPECT_EQ(RegWriteString(key, "DisplayName", "Норвелик"), kSuccess);
+    EXPECT_EQ(RegWriteString(key, "Empty", ""), kSuccess);
+    EXPECT_EQ(RegWriteDword(key, "VersionMajor", 1500), kSuccess);
+    EXPECT_EQ(RegWriteDword(key, "Minus", 0xFFFFFFFFu), kSuccess);
+    const std::string path = sandbox::Key() + "\\Uninstall";
+    sandbox::WriteValueOfType(RegRoot::CurrentUser, path, 0, "Expand", RegValueType::ExpandString,
+                              "%SystemRoot%\\x");
+    sandbox::WriteValueOfType(RegRoot::CurrentUser, path, 0, "Binary", RegValueType::Other, "ab");
+
+    struct Row {
+        const char* name;
+        ErrorCode asString;
+        const char* text;
+        ErrorCode asDword;
+        std::uint32_t number;
+        ErrorCode typeQuery;
+        RegValueType type;
+    };
+    const Row rows[] = {
+        {"DisplayName", kSuccess, "Норвелик", kErrorInvalidData, 7, kSuccess, RegValueType::String},
+        {"Empty", kSuccess, "", kErrorInvalidData, 7, kSuccess, RegValueType::String},
+        {"Expand", kSuccess, "%SystemRoot%\\x", kErrorInvalidData, 7, kSuccess,
+         RegValueType::ExpandString},
+        {"VersionMajor", kErrorInvalidData, "kept", kSuccess, 1500, kSuccess, RegValueType::Dword},
+        {"Minus", kErrorInvalidData, "kept", kSuccess, 0xFFFFFFFFu, kSuccess, RegValueType::Dword},
+        {"Binary", kErrorInvalidData, "kept", kErrorInvalidData, 7, kSuccess, RegValueType::Other},
+        {"Missing", kErrorFileNotFound, "kept", kErrorFileNotFound, 7, kErrorFileNotFound,
+         RegValueType::Other},
+    };
+    for (const Row& row : rows) {
+        // A refused read leaves what the caller had.
+        std::string text = "kept";
+        RegValueType type = RegValueType::Other;
+        EXPECT_EQ(RegReadString(key, row.name, &text, &type), row.asString) << row.name;
+        EXPECT_EQ(text, row.text) << row.name;
+        if (row.asString == kSuccess) {
+            EXPECT_EQ(type, row.type) << row.name;
+        }
+        std::uint32_t number = 7;
+        EXPECT_EQ(RegReadDword(key, row.name, &number), row.asDword) << row.name;
+        EXPECT_EQ(number, row.number) << row.name;
+        type = RegValueType::Other;
+        EXPECT_EQ(RegQueryValueType(key, row.name, &type), row.typeQuery) << row.name;
+        EXPECT_EQ(type, row.type) << row.name;
+    }
+    RegClose(key);
+}
+
+TEST_F(RegistryContract, KeyAndValueNamesCompareWithoutCaseInLatinAndCyrillic) {
+    // In the ANSI code page only: the Win32 side opens keys and writes values
+    // through the ANSI calls, so UTF-8 names would reach the registry as
+    // Windows-1251 text.
+    int n = 0;
+    for (const contract::NameRow& row : contract::NameRows()) {
+        const std::string key = sandbox::Key() + "\\" + std::to_string(++n) + " ";
+        WriteString(RegRoot::CurrentUser, key + row.written, row.written, "value");
+        EXPECT_EQ(Exists(RegRoot::CurrentUser, key + row.asked), row.same) << n;
+        EXPECT_EQ(ReadString(RegRoot::CurrentUser, key + row.written, row.asked),
+                  row.same ? "value" : "(missing)")
+            << n;
+    }
+    // A second write under another spelling replaces the value and keeps one key.
+    const std::string key = sandbox::Key() + "\\Ключ";
+    WriteString(RegRoot::CurrentUser, key, "Значение", "first");
+    WriteString(RegRoot::CurrentUser, sandbox::Key() + "\\КЛЮЧ", "ЗНАЧЕНИЕ", "second");
+    EXPECT_EQ(ReadString(RegRoot::CurrentUser, key, "значение"), "second");
+}
+
+TEST_F(RegistryContract, OpeningCreatesOnlyWhenAskedAndMakesTheMissingParents) {
+    const std::string leaf = sandbox::Key() + "\\A\\B\\C";
+    RegKey key = 12345;
+    EXPECT_EQ(RegOpen(RegRoot::CurrentUser, leaf, kKeyRead, false, &key), kErrorFileNotFound);
+    EXPECT_EQ(key, kNoKey);
+    EXPECT_FALSE(Exists(RegRoot::CurrentUser, sandbox::Key()));
+    ASSERT_EQ(RegOpen(RegRoot::CurrentUser, leaf + "\\", kKeyAllAccess, true, &key), kSuccess);
+    RegClose(key);
+    EXPECT_TRUE(Exists(RegRoot::CurrentUser, sandbox::Key() + "\\A"));
+    EXPECT_TRUE(Exists(RegRoot::CurrentUser, leaf + "\\"));
+}
+
+TEST_F(RegistryContract, AKeyOpenedForReadingRefusesWrites) {
+    WriteString(RegRoot::CurrentUser, sandbox::Key(), "Name", "old");
+    RegKey key = Open(RegRoot::CurrentUser, sandbox::Key(), kKeyRead);
+    ASSERT_NE(key, kNoKey);
+    EXPECT_EQ(RegWriteString(key, "Name", "new"), kErrorAccessDenied);
+    EXPECT_EQ(RegWriteDword(key, "Number", 1), kErrorAccessDenied);
+    RegClose(key);
+    EXPECT_EQ(ReadString(RegRoot::CurrentUser, sandbox::Key(), "Name"), "old");
+}
+
+TEST_F(RegistryContract, MachineSoftwareHasAThirtyTwoBitViewUnderItsNode) {
+    if (!sandbox::RegistryHasTwoViews()) GTEST_SKIP() << "a 32-bit system has one view only";
+    const std::string key = sandbox::Key();
+    WriteString(RegRoot::LocalMachine, key, "View", "32");
+    EXPECT_FALSE(Exists(RegRoot::LocalMachine, key, kKeyWow64_64Key));
+    EXPECT_EQ(ReadString(RegRoot::LocalMachine, InNode(key), "View", kKeyWow64_64Key), "32");
+    // Naming the node from the 32-bit view reaches the same key, not a node in the node.
+    EXPECT_EQ(ReadString(RegRoot::LocalMachine, InNode(key, "wow6432node"), "View"), "32");
+    // Folded like any other name: "software" is redirected too.
+    EXPECT_EQ(ReadString(RegRoot::LocalMachine, "software" + key.substr(8), "View"), "32");
+
+    WriteString(RegRoot::LocalMachine, key, "View", "64", kKeyWow64_64Key);
+    EXPECT_EQ(ReadString(RegRoot::LocalMachine, key, "View", kKeyWow64_64Key), "64");
+    EXPECT_EQ(ReadString(RegRoot::LocalMachine, key, "View"), "32");
+
+    // The user's Software has one view.
+    WriteString(RegRoot::CurrentUser, key, "View", "user");
+    EXPECT_EQ(ReadString(RegRoot::CurrentUser, key, "View", kKeyWow64_64Key), "user");
+    EXPECT_FALSE(Exists(RegRoot::CurrentUser, InNode(key), kKeyWow64_64Key));
+}
+
+TEST_F(RegistryContract, TreeDeletionTakesTheKeyOfItsViewWithAllBelowAndSparesTheRest) {
+    const std::string product = sandbox::Key() + "\\Norvelik";
+    for (const char* sub : {"", "\\A", "\\A\\B", "\\C"}) {
+        WriteString(RegRoot::CurrentUser, product + sub, "Value", "x");
+    }
+    WriteString(RegRoot::CurrentUser, product + "Other", "Value", "x");  // same start, not below
+    EXPECT_EQ(RegDeleteTree(RegRoot::CurrentUser, product + "\\", kKeyAllAccess), kSuccess);
+    EXPECT_FALSE(Exists(RegRoot::CurrentUser, product + "\\A\\B"));
+    EXPECT_FALSE(Exists(RegRoot::CurrentUser, product));
+    EXPECT_TRUE(Exists(RegRoot::CurrentUser, product + "Other"));
+    EXPECT_EQ(RegDeleteTree(RegRoot::CurrentUser, product, kKeyAllAccess), kErrorFileNotFound);
+
+    // An empty path would name the root itself: refused, and the root keeps its keys.
+    EXPECT_NE(RegDeleteTree(RegRoot::CurrentUser, "", kKeyAllAccess), kSuccess);
+    EXPECT_NE(RegDeleteTree(RegRoot::CurrentUser, "\\", kKeyAllAccess), kSuccess);
+    EXPECT_TRUE(Exists(RegRoot::CurrentUser, product + "Other"));
+
+    if (!sandbox::RegistryHasTwoViews()) return;
+    WriteString(RegRoot::LocalMachine, product, "View", "64", kKeyWow64_64Key);
+    WriteString(RegRoot::LocalMachine, product, "View", "32");
+    EXPECT_EQ(RegDeleteTree(RegRoot::LocalMachine, product, kKeyAllAccess | kKeyWow64_64Key),
+              kSuccess);
+    EXPECT_FALSE(Exists(RegRoot::LocalMachine, product, kKeyWow64_64Key));
+    EXPECT_EQ(ReadString(RegRoot::LocalMachine, product, "View"), "32");
+    EXPECT_EQ(RegDeleteTree(RegRoot::LocalMachine, product, kKeyAllAccess), kSuccess);
+    EXPECT_FALSE(Exists(RegRoot::LocalMachine, product));
+}

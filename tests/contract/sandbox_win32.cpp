@@ -1,0 +1,104 @@
+// The contract tests' side of Windows: a fresh folder under the user's
+// temporary folder for each test, and a key under Software removed before
+// and after it in every view.
+#include <windows.h>
+
+#include "platform/shell.h"
+#include "platform/text_code_page.h"
+#include "registry_delete_tree.h"
+#include "sandbox.h"
+
+namespace sandbox {
+
+namespace {
+
+std::string g_folder;
+
+std::string TemporaryFolder() {
+    char buffer[MAX_PATH + 1] = {};
+    const DWORD length = ::GetTempPathA(sizeof(buffer), buffer);
+    return std::string(buffer, length);
+}
+
+void RemoveKeys() {
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+        for (REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
+            platform::win32::DeleteKeyTree(root, Key(), view,
+                                           platform::win32::TreeDeletion::KeyByKey);
+        }
+    }
+}
+
+}  // namespace
+
+void Test::SetUp() {
+    static int tests = 0;
+    g_folder = TemporaryFolder() + "nv_checks_" + std::to_string(::GetCurrentProcessId()) + "_" +
+               std::to_string(++tests) + "\\";
+    ASSERT_TRUE(::CreateDirectoryA(g_folder.c_str(), nullptr));
+    ::SetCurrentDirectoryA(g_folder.c_str());
+    RemoveKeys();
+}
+
+void Test::TearDown() {
+    platform::UseTextCodePage(platform::TextCodePage::Ansi);
+    ::SetCurrentDirectoryA(TemporaryFolder().c_str());
+    platform::ShellDeleteTree(g_folder.substr(0, g_folder.size() - 1));
+    RemoveKeys();
+}
+
+std::string Folder() { return g_folder; }
+
+std::string Key() { return "Software\\NorvelikContract"; }
+
+bool RegistryHasTwoViews() {
+    BOOL wow64 = FALSE;
+    ::IsWow64Process(::GetCurrentProcess(), &wow64);
+    return wow64 != FALSE;
+}
+
+void WriteValueOfType(platform::RegRoot root, const std::string& path, std::uint32_t view,
+                      const std::string& name, platform::RegValueType type,
+                      const std::string& text) {
+    HKEY key = nullptr;
+    HKEY rootKey = root == platform::RegRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+    ASSERT_EQ(::RegOpenKeyExA(rootKey, path.c_str(), 0, KEY_SET_VALUE | view, &key), ERROR_SUCCESS);
+    const DWORD rawType = type == platform::RegValueType::ExpandString ? REG_EXPAND_SZ : REG_BINARY;
+    ::RegSetValueExA(key, name.c_str(), 0, rawType, reinterpret_cast<const BYTE*>(text.c_str()),
+                     static_cast<DWORD>(text.size() + 1));
+    ::RegCloseKey(key);
+}
+
+std::string MissingDrive() {
+    const DWORD drives = ::GetLogicalDrives();
+    for (char letter = 'Z'; letter >= 'D'; --letter) {
+        if ((drives & (1u << (letter - 'A'))) == 0) return std::string(1, letter) + ":";
+    }
+    ADD_FAILURE() << "every drive letter is taken";
+    return "?:";
+}
+
+void MakeReadOnly(const std::string& path) {
+    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+}
+
+void MakeHidden(const std::string& path) {
+    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+}
+
+bool OnWine() {
+    return ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+HeldFile::HeldFile(const std::string& path, bool othersMayRead) : path_(path) {
+    HANDLE handle = ::CreateFileA(path.c_str(), GENERIC_READ, othersMayRead ? FILE_SHARE_READ : 0,
+                                  nullptr, OPEN_EXISTING, 0, nullptr);
+    holding_ = handle != INVALID_HANDLE_VALUE;
+    handle_ = reinterpret_cast<std::uintptr_t>(handle);
+}
+
+HeldFile::~HeldFile() {
+    if (holding_) ::CloseHandle(reinterpret_cast<HANDLE>(handle_));
+}
+
+}  // namespace sandbox
