@@ -5,14 +5,22 @@
 #pragma once
 
 #include <cstdint>
-#include <stdexcept>
+#include <exception>
 #include <string>
+#include <utility>
 
 #include "platform/registry.h"
 
-class RegistryError : public std::runtime_error {
+// Carries its own text rather than deriving from std::runtime_error: the
+// library's error classes keep their text in a second string class of their
+// own, which would bring all of it into the programs.
+class RegistryError : public std::exception {
   public:
-    using std::runtime_error::runtime_error;
+    explicit RegistryError(std::string text) : text_(std::move(text)) {}
+    const char* what() const noexcept override { return text_.c_str(); }
+
+  private:
+    std::string text_;
 };
 
 class Registry {
