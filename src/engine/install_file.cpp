@@ -1,7 +1,7 @@
 #include "engine/install_file.h"
 
-#include "engine/crc32c.h"
 #include "engine/held_file_retry.h"
+#include "engine/item_checksum.h"
 #include "engine/progress_unit.h"
 #include "engine/stamp_readers.h"
 #include "host/message_boxes.h"
@@ -76,13 +76,6 @@ bool PackedChecksum(const std::string& resourceName, const std::string& resource
     return true;
 }
 
-// The checksum of what a write took from memory, piece by piece as it went.
-class WrittenChecksum : public platform::WriteWatcher {
-  public:
-    void Piece(const void* data, std::size_t size) override { crc = Crc32c(data, size, crc); }
-    std::uint32_t crc = 0;
-};
-
 bool UserAcceptsOlderCopy(const std::string& targetPath, std::int32_t installedStamp,
                           std::int32_t newStamp) {
     const int answer = ShowInCurrentMode(
@@ -98,23 +91,20 @@ enum class Outcome { Installed, Declined, Failed, Damaged };
 // whatever stands at the name would write through a link planted there to a
 // file elsewhere. A leftover (a killed setup's copy, a link, a user's file)
 // is removed as a name first; when it cannot be (a folder), *leftoverStays
-// says that what is there is not ours to delete. *checksum sees the bytes of
-// the write that made the copy.
+// says that what is there is not ours to delete.
 platform::ErrorCode WriteNewCopy(const std::string& temporary, const platform::PayloadItem& item,
-                                 WrittenChecksum* checksum, bool* leftoverStays) {
+                                 bool* leftoverStays) {
     *leftoverStays = false;
-    checksum->crc = 0;
-    platform::ErrorCode result = platform::WriteWholeFile(
-        temporary, item.data, item.size, platform::CreateMode::CreateNew, checksum);
+    platform::ErrorCode result =
+        platform::WriteWholeFile(temporary, item.data, item.size, platform::CreateMode::CreateNew);
     if (result != platform::kErrorFileExists) return result;
     result = platform::RemoveNameAt(temporary);
     if (result != platform::kSuccess) {
         *leftoverStays = true;
         return result;
     }
-    checksum->crc = 0;
-    result = platform::WriteWholeFile(temporary, item.data, item.size,
-                                      platform::CreateMode::CreateNew, checksum);
+    result =
+        platform::WriteWholeFile(temporary, item.data, item.size, platform::CreateMode::CreateNew);
     *leftoverStays = result == platform::kErrorFileExists;  // put there again meanwhile
     return result;
 }
@@ -125,17 +115,17 @@ platform::ErrorCode WriteNewCopy(const std::string& temporary, const platform::P
 // removed again on every path that does not move it into place.
 Outcome PlaceNewCopy(const platform::PayloadItem& item, std::uint32_t packedChecksum,
                      const std::string& resourceType, const std::string& targetPath,
-                     bool checkVersion, bool* asked) {
+                     bool checkVersion, ItemChecksum* checksum, bool* asked) {
     const std::string temporary = TemporaryFileName(targetPath);
-    WrittenChecksum checksum;
+    checksum->Begin(item);  // beside the write, unless begun ahead of it
     bool leftoverStays = false;
     const platform::ErrorCode written =
-        RetryWhileHeld([&] { return WriteNewCopy(temporary, item, &checksum, &leftoverStays); });
+        RetryWhileHeld([&] { return WriteNewCopy(temporary, item, &leftoverStays); });
     if (written != platform::kSuccess) {
         if (!leftoverStays) platform::DeleteFileAt(temporary);
         return Outcome::Failed;
     }
-    if (checksum.crc != packedChecksum) {
+    if (checksum->Of(item) != packedChecksum) {
         platform::DeleteFileAt(temporary);
         return Outcome::Damaged;
     }
@@ -164,7 +154,8 @@ Outcome PlaceNewCopy(const platform::PayloadItem& item, std::uint32_t packedChec
 }  // namespace
 
 void InstallFileFromResource(const std::string& resourceName, const std::string& resourceType,
-                             const std::string& targetPath, bool checkVersion) {
+                             const std::string& targetPath, bool checkVersion,
+                             ItemChecksum* checksumAhead) {
     platform::PayloadItem item;
     if (!platform::FindPayloadItem(resourceName, resourceType, &item)) {
         ReportNotInstalled(targetPath);
@@ -175,9 +166,11 @@ void InstallFileFromResource(const std::string& resourceName, const std::string&
         ReportDamaged(targetPath);  // nothing unchecked is installed
         return;
     }
+    ItemChecksum own;
+    ItemChecksum* checksum = checksumAhead != nullptr ? checksumAhead : &own;
     bool asked = false;
-    Outcome outcome =
-        PlaceNewCopy(item, packedChecksum, resourceType, targetPath, checkVersion, &asked);
+    Outcome outcome = PlaceNewCopy(item, packedChecksum, resourceType, targetPath, checkVersion,
+                                   checksum, &asked);
     if (outcome == Outcome::Failed) ReportNotInstalled(targetPath);
     if (outcome == Outcome::Damaged) ReportDamaged(targetPath);
     // Bring the window back with both lines cleared; the file-set installer

@@ -7,6 +7,8 @@
 
 #include "platform/message_box.h"
 
+class ItemChecksum;
+
 // Style of the older-version question.
 constexpr std::uint32_t kOlderVersionQuestionStyle =
     platform::kMbYesNo | platform::kMbIconQuestion | platform::kMbTaskModal | platform::kMbTopmost;
@@ -34,6 +36,10 @@ std::string OlderVersionCaption(bool russian);
 // took of the item never take the target's place. Every failure (missing or
 // damaged item, write, replacement) is reported here with "Can't install
 // file " and the path, a damaged item also with one sentence, once, that the
-// setup program is damaged; the caller looks for the file.
+// setup program is damaged; the caller looks for the file. A caller that
+// installs several items passes the `checksumAhead` with which it may have
+// begun this item's checksum while it waited; without, the checksum is
+// taken beside the write.
 void InstallFileFromResource(const std::string& resourceName, const std::string& resourceType,
-                             const std::string& targetPath, bool checkVersion);
+                             const std::string& targetPath, bool checkVersion,
+                             ItemChecksum* checksumAhead = nullptr);

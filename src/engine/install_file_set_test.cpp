@@ -72,6 +72,22 @@ TEST_F(InstallFileSetTest, ProductListIsInstalledInOrderUnderTheProgressWindow) 
     EXPECT_EQ(calls.back(), "hide");
 }
 
+// Each item's checksum is taken once, ahead of its write, and still stops the
+// one damaged item among the others.
+TEST_F(InstallFileSetTest, DamagedItemAmongOthersIsTheOnlyOneLeftOut) {
+    State().FileList = kProductList;
+    AddItems(kProductList);
+    fake::Payload().Damage("nvm1", "cok", 3);
+    EXPECT_TRUE(InstallFileSet());
+    EXPECT_EQ(fake::Files().AllFiles().size(), 28u);
+    EXPECT_FALSE(fake::Files().HasFile("C:\\Program Files\\Norvelik\\nvm1.cok"));
+    EXPECT_EQ(fake::Files().Bytes("C:\\Program Files\\Norvelik\\nvm2.cok"), "bytes of nvm2.cok");
+    ASSERT_EQ(Boxes().size(), 3u);
+    EXPECT_EQ(Boxes()[0].text, "Can't install file C:\\Program Files\\Norvelik\\nvm1.cok");
+    EXPECT_EQ(Boxes()[2].text, "Can't install file nvm1.cok");
+    EXPECT_EQ(fake::BackgroundTask().started, 29);
+}
+
 TEST_F(InstallFileSetTest, RussianModeHasTheRussianTitle) {
     State().IsRussian = true;
     State().FileList = "nvf.cok;";

@@ -45,22 +45,11 @@ enum class CreateMode {
                    // name, a link included: nothing is opened through it
 };
 
-// Sees the bytes of a write piece by piece, each just before it goes to the
-// file, so that a look at them reads memory the write reads next anyway.
-class WriteWatcher {
-  public:
-    virtual void Piece(const void* data, std::size_t size) = 0;
-
-  protected:
-    ~WriteWatcher() = default;
-};
-
-// Creates the file and writes `size` bytes from `data` to it, showing each
-// piece to `watcher` first when one is given. On a failed write the file is
-// closed and left as far as it was written: the caller decides what to do
-// with it.
+// Creates the file and writes `size` bytes from `data` to it. On a failed
+// write the file is closed and left as far as it was written: the caller
+// decides what to do with it.
 ErrorCode WriteWholeFile(const std::string& path, const void* data, std::size_t size,
-                         CreateMode mode, WriteWatcher* watcher = nullptr);
+                         CreateMode mode);
 
 enum class ShareMode {
     Exclusive,  // no other opener may share the file while it is read

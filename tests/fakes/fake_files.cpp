@@ -239,7 +239,7 @@ ErrorCode FakeFiles::MoveReplacing(const std::string& from, const std::string& t
 }
 
 ErrorCode FakeFiles::Write(const std::string& path, const void* data, std::size_t size,
-                           platform::CreateMode mode, platform::WriteWatcher* watcher) {
+                           platform::CreateMode mode) {
     journal.push_back("write " + path);
     if (ErrorCode e = CheckName(path)) return e;
     std::string key = PathKey(path);
@@ -252,7 +252,7 @@ ErrorCode FakeFiles::Write(const std::string& path, const void* data, std::size_
     }
     if (it != files_.end() && !it->second.linkTo.empty()) {
         // Opened through the link: the file it points to is written.
-        return Write(it->second.linkTo, data, size, mode, watcher);
+        return Write(it->second.linkTo, data, size, mode);
     }
     if (it != files_.end()) {
         if (it->second.held != FakeFile::Held::No) return platform::kErrorSharingViolation;
@@ -268,12 +268,6 @@ ErrorCode FakeFiles::Write(const std::string& path, const void* data, std::size_
         if (PathKey(failing.first) == key && failing.second < limit) limit = failing.second;
     }
     std::size_t written = size <= limit ? size : static_cast<std::size_t>(limit);
-    // Shown in two pieces, as a long write goes out in several.
-    if (watcher != nullptr) {
-        const char* bytes = static_cast<const char*>(data);
-        watcher->Piece(bytes, size / 2);
-        watcher->Piece(bytes + size / 2, size - size / 2);
-    }
     f.bytes.assign(static_cast<const char*>(data), written);
     freeBytes -= written;
     return written == size ? platform::kSuccess : platform::kErrorDiskFull;
@@ -336,8 +330,8 @@ ErrorCode MoveFileReplacing(const std::string& from, const std::string& to) {
 }
 
 ErrorCode WriteWholeFile(const std::string& path, const void* data, std::size_t size,
-                         CreateMode mode, WriteWatcher* watcher) {
-    return fake::Files().Write(path, data, size, mode, watcher);
+                         CreateMode mode) {
+    return fake::Files().Write(path, data, size, mode);
 }
 
 ErrorCode ReadFileRange(const std::string& path, std::uint64_t offset, std::size_t count,

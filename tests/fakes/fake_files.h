@@ -71,7 +71,7 @@ class FakeFiles {
     platform::ErrorCode RemoveFolder(const std::string& path);  // must be empty
     platform::ErrorCode MoveReplacing(const std::string& from, const std::string& to);
     platform::ErrorCode Write(const std::string& path, const void* data, std::size_t size,
-                              platform::CreateMode mode, platform::WriteWatcher* watcher = nullptr);
+                              platform::CreateMode mode);
     platform::ErrorCode ChangeWorkingFolder(const std::string& path);
     platform::ErrorCode ReadRange(const std::string& path, std::uint64_t offset, std::size_t count,
                                   platform::ShareMode share, std::string* bytes) const;

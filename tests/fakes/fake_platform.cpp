@@ -5,6 +5,7 @@
 namespace fake {
 
 void ResetAll() {
+    BackgroundTask().Reset();
     Clock().Reset();
     Files().Reset();
     FormToolkit().Reset();

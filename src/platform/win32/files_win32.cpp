@@ -141,7 +141,7 @@ ErrorCode MoveFileReplacing(const std::string& from, const std::string& to) {
 }
 
 ErrorCode WriteWholeFile(const std::string& path, const void* data, std::size_t size,
-                         CreateMode mode, WriteWatcher* watcher) {
+                         CreateMode mode) {
     FileHandle file(::CreateFileW(Wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                   mode == CreateMode::CreateNew ? CREATE_NEW : CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -150,7 +150,6 @@ ErrorCode WriteWholeFile(const std::string& path, const void* data, std::size_t 
     std::size_t left = size;
     while (left > 0) {
         DWORD piece = static_cast<DWORD>(std::min(left, kWriteChunk));
-        if (watcher != nullptr) watcher->Piece(next, piece);
         DWORD written = 0;
         if (!::WriteFile(file.get(), next, piece, &written, nullptr)) return LastError();
         if (written != piece) return kErrorDiskFull;  // a short write means no room

@@ -77,15 +77,19 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
+// Texts are asked for without giving up on a "hung" thread: a program that
+// shows a message box after seconds of waiting counts as hung to the system
+// until the box's own message loop runs, a moment after the box appears.
+// The time limit still ends the wait for a thread that never answers.
 std::string TextOf(HWND window) {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs,
                              &length))
         throw Failure("window " + ClassOf(window) + " does not answer WM_GETTEXTLENGTH");
     std::string text(size_t(length) + 1, '\0');
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutA(window, WM_GETTEXT, WPARAM(text.size()),
-                             reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
+                             reinterpret_cast<LPARAM>(&text[0]), SMTO_NORMAL, kAnswerTimeoutMs,
                              &copied))
         throw Failure("window " + ClassOf(window) + " does not answer WM_GETTEXT");
     text.resize(size_t(copied));
@@ -94,13 +98,13 @@ std::string TextOf(HWND window) {
 
 std::wstring WideTextOf(HWND window) {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs,
                              &length))
         throw Failure("window " + ClassOf(window) + " does not answer WM_GETTEXTLENGTH");
     std::wstring text(size_t(length) + 1, L'\0');
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXT, WPARAM(text.size()),
-                             reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
+                             reinterpret_cast<LPARAM>(&text[0]), SMTO_NORMAL, kAnswerTimeoutMs,
                              &copied))
         throw Failure("window " + ClassOf(window) + " does not answer WM_GETTEXT");
     text.resize(size_t(copied));

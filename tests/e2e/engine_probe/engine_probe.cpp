@@ -7,11 +7,14 @@
 //                                           the write phase alone
 //   engine_probe copy FROM TO [FILELIST]    copies the same files with CopyFileA,
 //                                           the yardstick for the engine's speed
+//   engine_probe checksums [FILELIST]       the items' checksums one after the other,
+//                                           on the calling thread: their own cost
 //   engine_probe window                     reports the progress window (window_report.h)
 //   engine_probe steps FOLDER [FILELIST]    the file set's steps one by one, as the
 //                                           installer takes them, each timed on its own
-//                                           (the items' checksum apart from their writes;
-//                                           a last argument --unchecked leaves it out)
+//                                           (check: what the items' checksum costs this
+//                                           thread: begun ahead of each write, waited for
+//                                           after it; a last argument --unchecked leaves it out)
 //
 // Message boxes are answered at once (see box_answerer.h); a last argument
 // --decline answers the older-version question with No. A last argument
@@ -26,11 +29,14 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "box_answerer.h"
+#include "common_controls.h"
 #include "engine/crc32c.h"
 #include "engine/install_file.h"
 #include "engine/install_file_set.h"
+#include "engine/item_checksum.h"
 #include "engine/progress_unit.h"
 #include "installation/file_list.h"
 #include "installation/installer_state.h"
@@ -104,18 +110,13 @@ bool Write(const std::string& folder, std::string list) {
     return all;
 }
 
-// The checksum of a write as the installer takes it, piece by piece, with
-// the time it took.
-class TimedChecksum : public platform::WriteWatcher {
-  public:
-    void Piece(const void* data, std::size_t size) override {
-        const double start = NowMs();
-        crc = Crc32c(data, size, crc);
-        ms += NowMs() - start;
-    }
-    std::uint32_t crc = 0;
-    double ms = 0;
-};
+// As the file set does: begins the checksum of the first item of `list`.
+void BeginChecksumOfFirst(const std::string& list, ItemChecksum* checksum) {
+    if (CountFileListEntries(list) == 0) return;
+    const FileListEntry e = ParseFileListEntry(FirstFileListEntry(list), "");
+    platform::PayloadItem item;
+    if (platform::FindPayloadItem(e.resourceName, e.resourceType, &item)) checksum->Begin(item);
+}
 
 // The checksum the build packed beside an item.
 std::uint32_t PackedChecksum(const FileListEntry& e) {
@@ -156,6 +157,9 @@ bool Steps(const std::string& folder, std::string list, bool checked) {
     MakeFolderTree(AsFolder(folder));
     const int count = CountFileListEntries(list);
     mark = NowMs();
+    ItemChecksum checksum;
+    if (checked) BeginChecksumOfFirst(list, &checksum);  // while the window comes up
+    lap(kCheck);
     ShowProgress("Norvelik", "");
     SetProgressPosition(0);
     SetProgressRange(count);
@@ -169,16 +173,11 @@ bool Steps(const std::string& folder, std::string list, bool checked) {
         all = platform::FindPayloadItem(e.resourceName, e.resourceType, &item) && all;
         lap(kLookup);
         const std::string temporary = TemporaryFileName(e.targetPath);
-        TimedChecksum checksum;
         all = platform::WriteWholeFile(temporary, item.data, item.size,
-                                       platform::CreateMode::CreateNew,
-                                       checked ? &checksum : nullptr) == platform::kSuccess &&
+                                       platform::CreateMode::CreateNew) == platform::kSuccess &&
               all;
         lap(kWrite);
-        // The checksum's share of the write, and its comparison, on their own.
-        spent[kWrite] -= checksum.ms;
-        spent[kCheck] += checksum.ms;
-        all = (!checked || checksum.crc == PackedChecksum(e)) && all;
+        all = (!checked || checksum.Of(item) == PackedChecksum(e)) && all;
         lap(kCheck);
         platform::FileExists(e.targetPath);
         lap(kExists);
@@ -186,15 +185,33 @@ bool Steps(const std::string& folder, std::string list, bool checked) {
         lap(kMove);
         SetProgressPosition(k);
         lap(kPosition);
+        const std::string rest = WithoutFirstFileListEntry(list);
+        // The next item's, during the wait after this one.
+        if (checked) BeginChecksumOfFirst(rest, &checksum);
+        lap(kCheck);
         platform::SleepMs(128);
         lap(kSleep);
         all = platform::FileExists(e.targetPath) && all;
         lap(kTest);
-        list = WithoutFirstFileListEntry(list);
+        list = rest;
     }
     HideProgress();
     lap(kHide);
     for (int step = 0; step < kSteps; ++step) std::printf("%s=%.1f ", names[step], spent[step]);
+    return all;
+}
+
+// The checksums of the items, one after the other on this thread: their own
+// cost, which the installer takes on its background thread.
+bool Checksums(std::string list) {
+    bool all = true;
+    for (int n = CountFileListEntries(list); n > 0; --n) {
+        const FileListEntry e = ParseFileListEntry(FirstFileListEntry(list), "C:\\");
+        platform::PayloadItem item;
+        all = platform::FindPayloadItem(e.resourceName, e.resourceType, &item) &&
+              Crc32c(item.data, item.size) == PackedChecksum(e) && all;
+        list = WithoutFirstFileListEntry(list);
+    }
     return all;
 }
 
@@ -222,6 +239,11 @@ int main(int argc, char** argv) {
     // A trailing --unchecked: the steps without the items' checksum.
     const bool unchecked = argc > 1 && std::string(argv[argc - 1]) == "--unchecked";
     if (unchecked) --argc;
+    // The common controls are loaded before the answerer's thread makes its
+    // first window calls: under Wine, a thread's first such calls while
+    // another thread loads a library that registers window classes can
+    // deadlock the two.
+    platform::win32::comctl::InitCommonControls();
     StartBoxAnswerer(decline);
     const std::string mode = argc > 1 ? argv[1] : "";
     bool result = false;
@@ -234,12 +256,16 @@ int main(int argc, char** argv) {
         result = ReportProgressWindow();
     } else if (mode == "steps" && (argc == 3 || argc == 4)) {
         result = Steps(argv[2], argc == 4 ? argv[3] : kProductList, !unchecked);
+    } else if (mode == "checksums" && (argc == 2 || argc == 3)) {
+        result = Checksums(argc == 3 ? argv[2] : kProductList);
     } else if (mode == "copy" && (argc == 4 || argc == 5)) {
         result = Copy(argv[2], argv[3], argc == 5 ? argv[4] : kProductList);
     } else {
         std::fprintf(stderr,
                      "usage: engine_probe install FOLDER [LIST] | write FOLDER [LIST] [--paced] | "
-                     "copy FROM TO [LIST] [--paced] | steps FOLDER [LIST] | window\n");
+                     "copy FROM TO [LIST] [--paced] | steps FOLDER [LIST] [--unchecked] | "
+                     "checksums [LIST] | "
+                     "window\n");
         return 2;
     }
     const double elapsed = NowMs() - start - pacedMs;
