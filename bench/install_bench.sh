@@ -76,7 +76,7 @@ run_probe() { wine "$probe" "$@"; }
 # kernel's write-back of the previous run is billed to the next.
 settle() { rm -rf "$drive_c/bench"; sync; }
 
-steps="start text lookup check write exists move position sleep test hide"
+steps="start text lookup check write exists move position ahead sleep test hide"
 memories="install write nsis nsis_page"
 for measure in install write copy paced_write paced_copy nsis nsis_ncrc start window check_share \
     unchecked_write checksums; do
@@ -96,17 +96,17 @@ for i in $(seq "$runs"); do
     settle
     out=$(run_probe steps "C:\\bench\\st$i")
     for step in $steps; do echo "$out" | sed -n "s/.*\b$step=\([0-9.]*\).*/\1/p" >>"$work/step_$step"; done
-    # The same steps without the items' checksum: what the check costs the
-    # file set's thread (its begins and waits, and what the writes lose to
-    # it), within one run.
+    # The same steps without the items' checksums: what the check costs the
+    # file set beyond the pauses that it takes them in (the first item's,
+    # and what the writes gain or lose), within one run.
     settle
     out=$(run_probe steps "C:\\bench\\su$i" --unchecked)
     echo "$out" | sed -n "s/.*\bwrite=\([0-9.]*\).*/\1/p" >>"$work/unchecked_write"
     awk -v c="$(tail -1 "$work/step_check")" -v w="$(tail -1 "$work/step_write")" \
         -v u="$(tail -1 "$work/unchecked_write")" \
         'BEGIN {printf "%.1f %.1f\n", c + w - u, 100 * (c + w - u) / u}' >>"$work/check_share"
-    # The checksums alone, one after the other on one thread: their own cost,
-    # which the file set's thread no longer pays.
+    # The checksums alone, one after the other: their own cost, which the
+    # file set pays inside its pauses.
     run_probe checksums | field ms >>"$work/checksums"
     settle
     run_probe write "C:\\bench\\wr$i" | field ms >>"$work/write"
@@ -186,9 +186,9 @@ echo
 echo "The file set's steps, summed over the 29 files (medians, ms):"
 for step in $steps; do printf '%s=%s ' "$step" "$(median <"$work/step_$step")"; done
 echo
-echo "The items' checksum (CRC-32C, each taken on a second thread ahead of its write):" \
-    "its own time $(median <"$work/checksums") ms on that thread; the file set's thread spends" \
-    "$(median <"$work/step_check") ms on it beside $(median <"$work/step_write") ms of writing;" \
+echo "The items' checksum (CRC-32C, each taken in the pause before its write):" \
+    "its own time $(median <"$work/checksums") ms, of which $(median <"$work/step_ahead") ms in the" \
+    "pauses; outside them $(median <"$work/step_check") ms beside $(median <"$work/step_write") ms of writing;" \
     "the writes without it $(median <"$work/unchecked_write") ms; what it adds to them, per run:" \
     "$(awk '{printf "%s ms (%s %%); ", $1, $2}' "$work/check_share")" \
     "median $(cut -d' ' -f2 "$work/check_share" | median) % of the writes"

@@ -117,7 +117,6 @@ Outcome PlaceNewCopy(const platform::PayloadItem& item, std::uint32_t packedChec
                      const std::string& resourceType, const std::string& targetPath,
                      bool checkVersion, ItemChecksum* checksum, bool* asked) {
     const std::string temporary = TemporaryFileName(targetPath);
-    checksum->Begin(item);  // beside the write, unless begun ahead of it
     bool leftoverStays = false;
     const platform::ErrorCode written =
         RetryWhileHeld([&] { return WriteNewCopy(temporary, item, &leftoverStays); });

@@ -38,8 +38,8 @@ std::string OlderVersionCaption(bool russian);
 // file " and the path, a damaged item also with one sentence, once, that the
 // setup program is damaged; the caller looks for the file. A caller that
 // installs several items passes the `checksumAhead` with which it may have
-// begun this item's checksum while it waited; without, the checksum is
-// taken beside the write.
+// taken this item's checksum while it waited; without, the checksum is
+// taken here.
 void InstallFileFromResource(const std::string& resourceName, const std::string& resourceType,
                              const std::string& targetPath, bool checkVersion,
                              ItemChecksum* checksumAhead = nullptr);

@@ -33,24 +33,37 @@ bool MakeLanguageFolderIfNeeded(const InstallerState& s) {
     return false;
 }
 
-void WaitForFile(const FileListEntry& entry) {
+// Ends a pause of kFileWaitPauseMs that began at `startUs` (PreciseTickUs):
+// what the pause was used for does not lengthen it.
+void PauseFrom(std::uint64_t startUs) {
+    const std::uint64_t spentUs = platform::PreciseTickUs() - startUs;
+    const std::uint64_t pauseUs = std::uint64_t{kFileWaitPauseMs} * 1000;
+    if (spentUs >= pauseUs) return;
+    platform::SleepMs(static_cast<std::uint32_t>((pauseUs - spentUs + 500) / 1000));
+}
+
+// Takes the checksum of the first item of `list`, if there is one.
+void TakeChecksumOfFirst(const std::string& list, ItemChecksum* checksum) {
+    if (CountFileListEntries(list) == 0) return;
+    const FileListEntry entry = ParseFileListEntry(FirstFileListEntry(list), "");
+    platform::PayloadItem item;
+    if (platform::FindPayloadItem(entry.resourceName, entry.resourceType, &item)) {
+        checksum->Take(item);
+    }
+}
+
+// Waits for the file to show up. The first pause is also used to take the
+// checksum of the next item, the first of `rest`, ahead of its write.
+void WaitForFile(const FileListEntry& entry, const std::string& rest, ItemChecksum* checksum) {
     for (int tests = 0;; ++tests) {
-        platform::SleepMs(kFileWaitPauseMs);
+        const std::uint64_t start = platform::PreciseTickUs();
+        if (tests == 0) TakeChecksumOfFirst(rest, checksum);
+        PauseFrom(start);
         if (tests == kFileWaitTests) break;
         if (platform::FileExists(entry.targetPath)) return;
     }
     const std::string file = entry.resourceName + "." + entry.resourceType;
     ErrorBox("Can't install file " + file, "Не удается установить файл " + file);
-}
-
-// Begins the checksum of the first item of `list`, if there is one.
-void BeginChecksumOfFirst(const std::string& list, ItemChecksum* checksum) {
-    if (CountFileListEntries(list) == 0) return;
-    const FileListEntry entry = ParseFileListEntry(FirstFileListEntry(list), "");
-    platform::PayloadItem item;
-    if (platform::FindPayloadItem(entry.resourceName, entry.resourceType, &item)) {
-        checksum->Begin(item);
-    }
 }
 
 }  // namespace
@@ -60,11 +73,10 @@ bool InstallFileSet() {
     const int count = CountFileListEntries(s.FileList);
     if (count == 0) return false;
 
-    // Each item's checksum is taken ahead of its write, while the set waits:
-    // the first's while the window comes up, each other's in the pause after
-    // the file before it. Taken all at once they would make the writes slower.
+    // Each item's checksum is taken ahead of its write, each but the first's
+    // in the pause after the file before it, which the set waits anyway.
     ItemChecksum checksum;
-    BeginChecksumOfFirst(s.FileList, &checksum);
+    TakeChecksumOfFirst(s.FileList, &checksum);
     ShowProgress(ProgressTitle(s), "");
     SetProgressPosition(0);
     SetProgressRange(count);  // a window that never comes up does not stop the installation
@@ -78,8 +90,7 @@ bool InstallFileSet() {
                                 &checksum);
         SetProgressPosition(k);
         const std::string rest = WithoutFirstFileListEntry(s.FileList);
-        BeginChecksumOfFirst(rest, &checksum);
-        WaitForFile(entry);
+        WaitForFile(entry, rest, &checksum);
         s.FileList = rest;
     }
     HideProgress();

@@ -1,29 +1,15 @@
 #include "engine/item_checksum.h"
 
 #include "engine/crc32c.h"
-#include "platform/background_task.h"
 
-ItemChecksum::~ItemChecksum() {
-    if (running_) platform::WaitForBackgroundTask();
-}
-
-void ItemChecksum::Begin(const platform::PayloadItem& item) {
-    if (begun_ && item_.data == item.data && item_.size == item.size) return;
-    if (running_) platform::WaitForBackgroundTask();
+void ItemChecksum::Take(const platform::PayloadItem& item) {
+    if (taken_ && item_.data == item.data && item_.size == item.size) return;
     item_ = item;
-    begun_ = true;
-    running_ = true;
-    platform::StartBackgroundTask(&Take, this);
+    crc_ = Crc32c(item.data, item.size);
+    taken_ = true;
 }
 
 std::uint32_t ItemChecksum::Of(const platform::PayloadItem& item) {
-    Begin(item);
-    if (running_) platform::WaitForBackgroundTask();
-    running_ = false;
+    Take(item);
     return crc_;
-}
-
-void ItemChecksum::Take(void* self) {
-    auto* checksum = static_cast<ItemChecksum*>(self);
-    checksum->crc_ = Crc32c(checksum->item_.data, checksum->item_.size);
 }

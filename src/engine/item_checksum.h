@@ -1,8 +1,8 @@
-// The checksum of a payload item's bytes, taken on the background thread so
-// that checking what is installed costs the installation next to no time:
-// ahead of the item's write while the file set waits, or else beside the
-// write. The bytes are the program's own read-only image, so those checked
-// are those written.
+// The checksum of a payload item's bytes, kept for the item it was taken of,
+// so that it can be taken ahead of the item's write, at a moment when the
+// installation waits anyway (the file set's pause after the file before).
+// The bytes are the program's own read-only image, so those checked are
+// those written.
 #pragma once
 
 #include <cstdint>
@@ -11,23 +11,14 @@
 
 class ItemChecksum {
   public:
-    ItemChecksum() = default;
-    ~ItemChecksum();  // waits for a checksum still being taken
-    ItemChecksum(const ItemChecksum&) = delete;
-    ItemChecksum& operator=(const ItemChecksum&) = delete;
+    // Takes the checksum of `item`, unless it is the item taken last.
+    void Take(const platform::PayloadItem& item);
 
-    // Starts taking the checksum of `item`, in place of the one before,
-    // unless it is the item begun last.
-    void Begin(const platform::PayloadItem& item);
-
-    // The checksum of `item`, once taken; begun first when it was not.
+    // The checksum of `item`, taken now unless it was taken last.
     std::uint32_t Of(const platform::PayloadItem& item);
 
   private:
-    static void Take(void* self);
-
     platform::PayloadItem item_;
     std::uint32_t crc_ = 0;
-    bool begun_ = false;
-    bool running_ = false;
+    bool taken_ = false;
 };

@@ -9,7 +9,12 @@ namespace platform {
 void SleepMs(std::uint32_t milliseconds);
 
 // Milliseconds since an arbitrary start; only differences mean anything.
+// Coarse: the count may move in steps of 10 to 16 ms.
 std::uint64_t TickMs();
+
+// Microseconds since an arbitrary start, as fine as the system's
+// performance counter; only differences mean anything.
+std::uint64_t PreciseTickUs();
 
 struct LocalDate {
     int year = 0;

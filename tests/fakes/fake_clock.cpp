@@ -19,6 +19,7 @@ void SleepMs(std::uint32_t milliseconds) {
 }
 
 std::uint64_t TickMs() { return fake::Clock().now; }
+std::uint64_t PreciseTickUs() { return fake::Clock().now * 1000; }
 LocalDate TodayLocal() { return fake::Clock().today; }
 std::uint32_t RandomSeed() { return fake::Clock().seed; }
 

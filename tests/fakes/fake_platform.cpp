@@ -5,7 +5,6 @@
 namespace fake {
 
 void ResetAll() {
-    BackgroundTask().Reset();
     Clock().Reset();
     Files().Reset();
     FormToolkit().Reset();

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_background_task.h"
 #include "fake_clock.h"
 #include "fake_files.h"
 #include "fake_form_toolkit.h"

@@ -1,7 +1,6 @@
 // Compiled without windows.h, as the portable code is: taking the address of
 // every platform call here makes the link fail when an implementation was
 // renamed by one of windows.h's macros (RegDeleteTree -> RegDeleteTreeA).
-#include "platform/background_task.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
@@ -25,10 +24,9 @@ Address AddressOf(Function* function) {
 // Referenced from main so that the linker cannot drop this table.
 extern const Address kPlatformCalls[];
 const Address kPlatformCalls[] = {
-    AddressOf(platform::StartBackgroundTask),
-    AddressOf(platform::WaitForBackgroundTask),
     AddressOf(platform::SleepMs),
     AddressOf(platform::TickMs),
+    AddressOf(platform::PreciseTickUs),
     AddressOf(platform::TodayLocal),
     AddressOf(platform::RandomSeed),
     AddressOf(platform::FileExists),

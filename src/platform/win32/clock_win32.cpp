@@ -21,6 +21,17 @@ std::uint64_t TickMs() {
     return (wraps << 32) | now;
 }
 
+std::uint64_t PreciseTickUs() {
+    static LARGE_INTEGER frequency = {};
+    if (frequency.QuadPart == 0) ::QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER counter;
+    ::QueryPerformanceCounter(&counter);
+    const std::uint64_t count = static_cast<std::uint64_t>(counter.QuadPart);
+    const std::uint64_t perSecond = static_cast<std::uint64_t>(frequency.QuadPart);
+    // In two steps, so that the product does not overflow.
+    return count / perSecond * 1000000 + count % perSecond * 1000000 / perSecond;
+}
+
 LocalDate TodayLocal() {
     SYSTEMTIME now;
     ::GetLocalTime(&now);

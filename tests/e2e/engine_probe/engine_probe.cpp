@@ -12,9 +12,11 @@
 //   engine_probe window                     reports the progress window (window_report.h)
 //   engine_probe steps FOLDER [FILELIST]    the file set's steps one by one, as the
 //                                           installer takes them, each timed on its own
-//                                           (check: what the items' checksum costs this
-//                                           thread: begun ahead of each write, waited for
-//                                           after it; a last argument --unchecked leaves it out)
+//                                           (ahead: the items' checksums taken in the pause
+//                                           before their writes, which they shorten; check:
+//                                           the first item's, before the window, and the
+//                                           comparisons; a last argument --unchecked leaves
+//                                           them out)
 //
 // Message boxes are answered at once (see box_answerer.h); a last argument
 // --decline answers the older-version question with No. A last argument
@@ -110,12 +112,12 @@ bool Write(const std::string& folder, std::string list) {
     return all;
 }
 
-// As the file set does: begins the checksum of the first item of `list`.
-void BeginChecksumOfFirst(const std::string& list, ItemChecksum* checksum) {
+// As the file set does: takes the checksum of the first item of `list`.
+void TakeChecksumOfFirst(const std::string& list, ItemChecksum* checksum) {
     if (CountFileListEntries(list) == 0) return;
     const FileListEntry e = ParseFileListEntry(FirstFileListEntry(list), "");
     platform::PayloadItem item;
-    if (platform::FindPayloadItem(e.resourceName, e.resourceType, &item)) checksum->Begin(item);
+    if (platform::FindPayloadItem(e.resourceName, e.resourceType, &item)) checksum->Take(item);
 }
 
 // The checksum the build packed beside an item.
@@ -140,13 +142,14 @@ bool Steps(const std::string& folder, std::string list, bool checked) {
         kExists,
         kMove,
         kPosition,
+        kAhead,
         kSleep,
         kTest,
         kHide,
         kSteps
     };
     const char* const names[kSteps] = {"start", "text",     "lookup", "check", "write", "exists",
-                                       "move",  "position", "sleep",  "test",  "hide"};
+                                       "move",  "position", "ahead",  "sleep", "test",  "hide"};
     double spent[kSteps] = {};
     double mark = NowMs();
     auto lap = [&](Step step) {
@@ -158,7 +161,7 @@ bool Steps(const std::string& folder, std::string list, bool checked) {
     const int count = CountFileListEntries(list);
     mark = NowMs();
     ItemChecksum checksum;
-    if (checked) BeginChecksumOfFirst(list, &checksum);  // while the window comes up
+    if (checked) TakeChecksumOfFirst(list, &checksum);
     lap(kCheck);
     ShowProgress("Norvelik", "");
     SetProgressPosition(0);
@@ -186,10 +189,14 @@ bool Steps(const std::string& folder, std::string list, bool checked) {
         SetProgressPosition(k);
         lap(kPosition);
         const std::string rest = WithoutFirstFileListEntry(list);
-        // The next item's, during the wait after this one.
-        if (checked) BeginChecksumOfFirst(rest, &checksum);
-        lap(kCheck);
-        platform::SleepMs(128);
+        // The next item's, in the pause after this one, which it shortens.
+        // Counted as the file set counts it.
+        const std::uint64_t pauseStart = platform::PreciseTickUs();
+        if (checked) TakeChecksumOfFirst(rest, &checksum);
+        lap(kAhead);
+        const std::uint64_t spentUs = platform::PreciseTickUs() - pauseStart;
+        if (spentUs < 128000)
+            platform::SleepMs(static_cast<std::uint32_t>((128000 - spentUs + 500) / 1000));
         lap(kSleep);
         all = platform::FileExists(e.targetPath) && all;
         lap(kTest);
