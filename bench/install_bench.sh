@@ -79,7 +79,7 @@ settle() { rm -rf "$drive_c/bench"; sync; }
 steps="start text lookup check write exists move position ahead sleep test hide"
 memories="install write nsis nsis_page"
 for measure in install write copy paced_write paced_copy nsis nsis_ncrc start window check_share \
-    unchecked_write checksums; do
+    unchecked_write checksums pauses; do
     : >"$work/$measure"
 done
 for measure in $memories; do : >"$work/memory_$measure"; done
@@ -96,6 +96,9 @@ for i in $(seq "$runs"); do
     settle
     out=$(run_probe steps "C:\\bench\\st$i")
     for step in $steps; do echo "$out" | sed -n "s/.*\b$step=\([0-9.]*\).*/\1/p" >>"$work/step_$step"; done
+    # The pauses' real duration: the sleeps and the checksums taken in them.
+    awk -v s="$(tail -1 "$work/step_sleep")" -v a="$(tail -1 "$work/step_ahead")" \
+        'BEGIN {print s + a}' >>"$work/pauses"
     # The same steps without the items' checksums: what the check costs the
     # file set beyond the pauses that it takes them in (the first item's,
     # and what the writes gain or lose), within one run.
@@ -156,7 +159,7 @@ paced_copy=$(median <"$work/paced_copy")
 start=$(median <"$work/start")
 window=$(median <"$work/window")
 less_waits=$(awk -v a="$install" -v w="$waits_ms" 'BEGIN {print a - w}')
-slept=$(median <"$work/step_sleep")
+slept=$(median <"$work/pauses")
 less_slept=$(awk -v a="$install" -v w="$slept" 'BEGIN {print a - w}')
 less_window=$(awk -v a="$less_waits" -v w="$window" 'BEGIN {print a - w}')
 nsis=$(awk -v n="$(median <"$work/nsis")" -v s="$start" 'BEGIN {print n - s}')
@@ -187,8 +190,9 @@ echo "The file set's steps, summed over the 29 files (medians, ms):"
 for step in $steps; do printf '%s=%s ' "$step" "$(median <"$work/step_$step")"; done
 echo
 echo "The items' checksum (CRC-32C, each taken in the pause before its write):" \
-    "its own time $(median <"$work/checksums") ms, of which $(median <"$work/step_ahead") ms in the" \
-    "pauses; outside them $(median <"$work/step_check") ms beside $(median <"$work/step_write") ms of writing;" \
+    "alone, one after the other, $(median <"$work/checksums") ms; in the file set" \
+    "$(median <"$work/step_ahead") ms taken in the pauses, $(median <"$work/step_check") ms outside them," \
+    "beside $(median <"$work/step_write") ms of writing;" \
     "the writes without it $(median <"$work/unchecked_write") ms; what it adds to them, per run:" \
     "$(awk '{printf "%s ms (%s %%); ", $1, $2}' "$work/check_share")" \
     "median $(cut -d' ' -f2 "$work/check_share" | median) % of the writes"

@@ -1,8 +1,8 @@
 // CRC-32C (the Castagnoli polynomial, as iSCSI and ext4 use it): the
 // checksum the build takes of each payload item and the installer checks the
-// item's bytes against as it writes them. It finds every burst of damage up
-// to 32 bits and all but one in four thousand million others, and the CPU
-// computes it with an instruction of its own where it has one.
+// item's bytes against before they are installed. It finds every burst of
+// damage up to 32 bits and all but one in four thousand million others, and
+// the CPU computes it with an instruction of its own where it has one.
 #pragma once
 
 #include <cstddef>
