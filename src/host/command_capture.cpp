@@ -1,6 +1,6 @@
 #include "host/command_capture.h"
 
-#include "host/random_source.h"
+#include "host/random_file.h"
 #include "platform/files.h"
 #include "platform/processes.h"
 #include "platform/system_info.h"
@@ -20,24 +20,9 @@ std::string TempFolder() {
     return folder;
 }
 
-std::string RandomCaptureName() {
-    std::string name;
-    for (int i = 0; i < kCaptureNameLength; ++i) name += RandomLowercaseLetter();
-    return name;
-}
-
-// Creates a new, empty capture file under a random name; never opens a file
-// that exists, so nobody's file is truncated. "" when none could be created.
+// A new, empty capture file in the temporary folder; "" when none could be made.
 std::string CreateCaptureFile() {
-    const std::string folder = TempFolder();
-    for (int attempt = 0; attempt < kCaptureNameAttempts; ++attempt) {
-        const std::string path = folder + RandomCaptureName();
-        const platform::ErrorCode e =
-            platform::WriteWholeFile(path, "", 0, platform::CreateMode::CreateNew);
-        if (e == platform::kSuccess) return path;
-        if (e != platform::kErrorFileExists && e != platform::kErrorAlreadyExists) return "";
-    }
-    return "";
+    return CreateFileNamedAtRandom(TempFolder(), "", kCaptureNameLength, "", kCaptureNameAttempts);
 }
 
 }  // namespace

@@ -8,3 +8,8 @@ std::string RemoveTrailingBackslash(const std::string& path) {
     if (!path.empty() && path.back() == '\\') return path.substr(0, path.size() - 1);
     return path;
 }
+
+std::string FolderOfFile(const std::string& path) {
+    const std::string::size_type slash = path.rfind('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}

@@ -1,5 +1,5 @@
-// The two path routines used everywhere: folders in the installer state end
-// with a backslash unless they are empty.
+// The path routines used everywhere: folders in the installer state end with
+// a backslash unless they are empty.
 #pragma once
 
 #include <string>
@@ -9,3 +9,7 @@ void AddTrailingBackslash(std::string& path);
 
 // The path without its last character when that is "\" (at most one is removed).
 std::string RemoveTrailingBackslash(const std::string& path);
+
+// The folder of a file's path, up to and including its last "\"; "" when the
+// path has none.
+std::string FolderOfFile(const std::string& path);

@@ -3,7 +3,7 @@
 #include "engine/free_space.h"
 #include "engine/install_file.h"
 #include "host/paths.h"
-#include "host/random_source.h"
+#include "host/random_file.h"
 #include "installation/file_list.h"
 #include "installation/path_rules.h"
 #include "installation/temporary_name.h"
@@ -57,17 +57,9 @@ bool FitsPathLimit(const std::string& fileList, const std::string& folder) {
 // read-only medium, or one the user may not write to, would otherwise fail
 // each file of the installation with its own message.
 bool CanCreateFileIn(const std::string& folder) {
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        // No longer than the product's own "~" names, so that it fits wherever they do.
-        std::string probe = folder + "~nv";
-        for (int i = 0; i < 5; ++i) probe += RandomLowercaseLetter();
-        probe += ".tmp";
-        const platform::ErrorCode made =
-            platform::WriteWholeFile(probe, "", 0, platform::CreateMode::CreateNew);
-        if (made == platform::kErrorFileExists) continue;
-        return made == platform::kSuccess && platform::DeleteFileAt(probe) == platform::kSuccess;
-    }
-    return false;
+    // No longer than the product's own "~" names, so that it fits wherever they do.
+    const std::string probe = CreateFileNamedAtRandom(folder, "~nv", 5, ".tmp", 8);
+    return !probe.empty() && platform::DeleteFileAt(probe) == platform::kSuccess;
 }
 
 }  // namespace

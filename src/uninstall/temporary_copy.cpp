@@ -1,5 +1,6 @@
 #include "uninstall/temporary_copy.h"
 
+#include "host/paths.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/self_removal.h"
@@ -15,11 +16,6 @@ constexpr char kOrderName[] = "nvuninst.order";
 // How long the uninstaller waits for its copy to take the order.
 constexpr std::uint32_t kTakePollMs = 100;
 constexpr int kTakePolls = 100;
-
-std::string FolderOf(const std::string& path) {
-    const std::string::size_type slash = path.rfind('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
 
 // A new folder of the administrators' under the system's temporary folder,
 // or "" when none could be made.
@@ -83,7 +79,7 @@ bool ReceiveRemovalOrder(const std::string& commandLine, ReceivedOrder* received
     if (!platform::FindParentProcess(&received->parentId, &received->parentExecutable)) {
         return false;
     }
-    const std::string orderFile = FolderOf(platform::OwnExecutablePath()) + kOrderName;
+    const std::string orderFile = FolderOfFile(platform::OwnExecutablePath()) + kOrderName;
     std::string written;
     if (platform::ReadWholeFile(orderFile, &written) != platform::kSuccess) return false;
     // Taken once only, and only by whoever deletes it.

@@ -4,6 +4,7 @@
 
 #include "host/common_unit.h"
 #include "host/message_boxes.h"
+#include "host/paths.h"
 #include "host/program_entry.h"
 #include "host/system_folders.h"
 #include "installation/installed_paths.h"
@@ -25,11 +26,6 @@ namespace {
 constexpr std::uint32_t kPredecessorWaitMs = 10000;
 
 constexpr char kUninstallerName[] = "uninstall.exe";
-
-std::string FolderOf(const std::string& path) {
-    const std::string::size_type slash = path.rfind('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
 
 // Folders and rights. False once the user has been told why not.
 bool PrepareEnvironment() {
@@ -58,7 +54,7 @@ void RemoveProduct(const std::string& programFolder, const std::string& runningP
 
 void RunAsStartedByUser() {
     const std::string ownPath = platform::OwnExecutablePath();
-    const std::string programFolder = FolderOf(ownPath);
+    const std::string programFolder = FolderOfFile(ownPath);
     if (programFolder.empty() || !UserConfirmsRemoval()) return;
     // A copy takes the order only for the registered installation's folder.
     if (IsRegisteredFolder(programFolder) && HandOverToTemporaryCopy(programFolder)) return;
@@ -87,7 +83,7 @@ void RunAsTemporaryCopy(const RemovalOrder& order) {
 void LeaveCopyToNextStart() {
     const std::string own = platform::OwnExecutablePath();
     platform::DeleteAfterReboot(own);
-    platform::DeleteAfterReboot(FolderOf(own));
+    platform::DeleteAfterReboot(FolderOfFile(own));
 }
 
 }  // namespace
