@@ -141,11 +141,10 @@ TEST_F(RegistrationTest, RefusedRegistryShowsRightsMessageAndTouchesNothing) {
             << row;
         EXPECT_EQ(box.style, 0x200010u) << row;
         EXPECT_TRUE(fake::Registry().ValueNamesInOrder(fake::kProductKey).empty()) << row;
-        EXPECT_TRUE(fake::Shell().deletedTrees.empty()) << row;
         EXPECT_TRUE(fake::Files().journal.empty()) << row;
         EXPECT_TRUE(fake::Files().HasFile(s.StartMenuFolder + "old.lnk")) << row;
         EXPECT_EQ(fake::FileSet().calls, 0) << row;
-        EXPECT_TRUE(fake::Shell().links.empty()) << row;
+        EXPECT_TRUE(fake::SavedLinks().empty()) << row;
     }
 }
 
@@ -183,7 +182,7 @@ TEST_F(RegistrationTest, FailedFileSetKeepsTheValuesAndMakesNoShortcut) {
     names.insert(names.begin(), "EstimatedSize");
     EXPECT_EQ(fake::Registry().ValueNamesInOrder(fake::kProductKey), names);
     EXPECT_EQ(fake::Registry().Value(fake::kProductKey, "EstimatedSize")->number, 777u);
-    EXPECT_TRUE(fake::Shell().links.empty());
+    EXPECT_TRUE(fake::SavedLinks().empty());
     EXPECT_TRUE(fake::FileNamesIn(s.StartMenuFolder).empty());
     EXPECT_TRUE(fake::Registry().KeyExists(fake::kWow64ProductKey));
 }
@@ -266,7 +265,7 @@ TEST_F(RegistrationTest, MakesTheShortcutsOfTheMode) {
             EXPECT_EQ(saved.iconPath, l.target);
             EXPECT_EQ(saved.iconIndex, 0);
         }
-        EXPECT_EQ(fake::Shell().links.size(), links.size());
+        EXPECT_EQ(fake::SavedLinks().size(), links.size());
         EXPECT_EQ(fake::Files().Bytes(s.StartMenuFolder + r.webLink),
                   r.startMenuKnown ? "[InternetShortcut]\r\nURL=https://norvelik.ru\r\n" : "");
         EXPECT_TRUE(fake::Registry().HasValue(fake::kProductKey, "EstimatedSize"));
@@ -278,7 +277,7 @@ TEST_F(RegistrationTest, MakesTheShortcutsOfTheMode) {
 TEST_F(RegistrationTest, SkipsTheDesktopShortcutWhenTheSystemNamesNoDesktop) {
     State().CommonDesktopFolder = "";
     EXPECT_TRUE(InstallAndRegister(true));
-    EXPECT_EQ(fake::Shell().links.size(), 2u);
+    EXPECT_EQ(fake::SavedLinks().size(), 2u);
     // The fake file system keeps a relative path as it is given.
     EXPECT_FALSE(fake::Files().HasFile("Норвелик.lnk"));
     EXPECT_EQ(fake::FileNamesIn(State().StartMenuFolder).size(), 3u);
@@ -313,14 +312,16 @@ TEST_F(RegistrationTest, RenewsEveryEarlierStartMenuFolderBeforeInstalling) {
     fake::Files().AddFile(s.StartMenuFolder + "Readme\\readme.txt", "old");
 
     EXPECT_TRUE(InstallAndRegister(false));
-    // The fake shell also records the subfolders it empties on the way: keep
-    // the trees that were asked for.
-    const std::vector<std::string> asked{RemoveTrailingBackslash(s.UserStartMenuFolderEn),
-                                         RemoveTrailingBackslash(s.UserStartMenuFolderRu),
-                                         RemoveTrailingBackslash(s.StartMenuFolder)};
+    // Each tree is emptied first and removed last; its subfolders go on the way.
+    const std::vector<std::string> asked{s.UserStartMenuFolderEn, s.UserStartMenuFolderRu,
+                                         s.StartMenuFolder};
     std::vector<std::string> deleted;
-    for (const std::string& tree : fake::Shell().deletedTrees) {
-        if (std::find(asked.begin(), asked.end(), tree) != asked.end()) deleted.push_back(tree);
+    for (const std::string& call : fake::Files().journal) {
+        const std::string folder = call.substr(6);
+        if (call.compare(0, 6, "rmdir ") == 0 &&
+            std::find(asked.begin(), asked.end(), folder) != asked.end()) {
+            deleted.push_back(folder);
+        }
     }
     EXPECT_EQ(deleted, asked);
     EXPECT_FALSE(fake::Files().HasFolder(s.UserStartMenuFolderEn));
@@ -344,7 +345,6 @@ TEST_F(RegistrationTest, KeepsAFolderBesideTheSetupThatARelativePathWouldName) {
 
     EXPECT_TRUE(InstallAndRegister(false));
     EXPECT_TRUE(fake::Files().HasFile("Норвелик\\keep.txt"));
-    EXPECT_EQ(fake::Shell().deletedTrees.size(), 0u);
 }
 
 }  // namespace

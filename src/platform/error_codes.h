@@ -27,5 +27,8 @@ constexpr ErrorCode kErrorAlreadyExists = 183;
 constexpr ErrorCode kErrorFilenameTooLong = 206;
 constexpr ErrorCode kErrorMoreData = 234;
 constexpr ErrorCode kErrorTimeout = 1460;
+// A link, junction or other reparse point stood where a real file or folder
+// was expected (ERROR_REPARSE_POINT_ENCOUNTERED).
+constexpr ErrorCode kErrorReparsePointEncountered = 4395;
 
 }  // namespace platform

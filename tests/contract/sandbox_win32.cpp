@@ -3,7 +3,6 @@
 // and after it in every view.
 #include <windows.h>
 
-#include "platform/shell.h"
 #include "platform/text_code_page.h"
 #include "registry_delete_tree.h"
 #include "sandbox.h"
@@ -29,6 +28,30 @@ void RemoveKeys() {
     }
 }
 
+// Deletes the test's folder with everything in it, links as names only.
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((folder + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string path = folder + name;
+            const DWORD attributes = found.dwFileAttributes;
+            ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+                ::DeleteFileA(path.c_str());
+            } else if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+                ::RemoveDirectoryA(path.c_str());
+            } else {
+                RemoveTree(path + "\\");
+            }
+        } while (::FindNextFileA(search, &found));
+        ::FindClose(search);
+    }
+    ::RemoveDirectoryA(folder.c_str());
+}
+
 }  // namespace
 
 void Test::SetUp() {
@@ -43,7 +66,7 @@ void Test::SetUp() {
 void Test::TearDown() {
     platform::UseTextCodePage(platform::TextCodePage::Ansi);
     ::SetCurrentDirectoryA(TemporaryFolder().c_str());
-    platform::ShellDeleteTree(g_folder.substr(0, g_folder.size() - 1));
+    RemoveTree(g_folder);
     RemoveKeys();
 }
 

@@ -58,7 +58,6 @@ bool WaitForProcessExit(std::uint32_t processId, std::uint32_t timeoutMs) {
     return self.processEnds;
 }
 
-ErrorCode RemoveEmptyFolder(const std::string& path) { return fake::Files().RemoveFolder(path); }
 
 ErrorCode DeleteAfterReboot(const std::string& path) {
     fake::SelfRemoval().deleteAfterReboot.push_back(path);
