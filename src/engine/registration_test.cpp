@@ -333,6 +333,46 @@ TEST_F(RegistrationTest, RenewsEveryEarlierStartMenuFolderBeforeInstalling) {
     EXPECT_TRUE(fake::FileSet().startMenuFolderExisted);
 }
 
+// Links a user put where the setup deletes and writes: the per-user
+// Start-menu folder made a link to their documents, links at the shortcut
+// names, and the all-users desktop behind a link. What the links lead to
+// stays as it was; the shortcuts are new files of their own where the
+// folders are real, and none goes through a link.
+TEST_F(RegistrationTest, NeitherDeletesNorWritesThroughALink) {
+    InstallerState& s = State();
+    fake::FakeFiles& files = fake::Files();
+    const std::string docs = "C:\\Users\\Lena\\Documents\\";
+    files.AddFile(docs + "Work\\report.txt", "report");
+    files.AddFile(docs + "diary.txt", "diary");
+    files.AddFile(docs + "plan.txt", "plan");
+    files.AddFolderLink(s.UserStartMenuFolderRu, docs + "Work");
+    files.AddFolder(s.StartMenuFolder);
+    files.AddLink(s.StartMenuFolder + "Норвелик.lnk", docs + "diary.txt");
+    files.AddLink(s.StartMenuFolder + "Program's website.url", docs + "plan.txt");
+    files.AddFolder("C:\\Shared\\Desktop");
+    s.CommonDesktopFolder = "C:\\Users\\Public\\Other\\Desktop\\";
+    files.AddFolderLink("C:\\Users\\Public\\Other", "C:\\Shared");
+
+    EXPECT_TRUE(InstallAndRegister(true));
+    EXPECT_EQ(files.Bytes(docs + "Work\\report.txt"), "report");
+    EXPECT_EQ(files.Bytes(docs + "diary.txt"), "diary");
+    EXPECT_EQ(files.Bytes(docs + "plan.txt"), "plan");
+    EXPECT_FALSE(files.IsLink(s.UserStartMenuFolderRu));  // removed as a name
+    for (const std::string& name :
+         {"Норвелик.lnk", "Uninstall the program.lnk", "Program's website.url"}) {
+        EXPECT_FALSE(files.IsLink(s.StartMenuFolder + name)) << name;
+        EXPECT_TRUE(files.HasFile(s.StartMenuFolder + name)) << name;
+    }
+    EXPECT_TRUE(fake::FileNamesIn("C:\\Shared\\Desktop").empty());
+    EXPECT_FALSE(s.DesktopShortcutSaved);
+    ASSERT_EQ(fake::MessageBoxes().shown.size(), 1u);
+    EXPECT_EQ(fake::MessageBoxes().shown[0].text,
+              "The folder " + s.CommonDesktopFolder +
+                  " is a link to another place, or was replaced by one while the program "
+                  "worked. To keep what is there safe, nothing is written to it or deleted "
+                  "from it.");
+}
+
 // With no per-user programs folder the per-user Start-menu folders come out
 // relative; a folder of that name beside the setup program must survive.
 TEST_F(RegistrationTest, KeepsAFolderBesideTheSetupThatARelativePathWouldName) {
