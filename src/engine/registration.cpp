@@ -11,6 +11,7 @@
 #include "host/folder_refusal.h"
 #include "host/message_boxes.h"
 #include "host/registry.h"
+#include "installation/folder_rights.h"
 #include "installation/installer_state.h"
 #include "installation/path_rules.h"
 #include "platform/files.h"
@@ -52,7 +53,30 @@ void RenewStartMenuFolder() {
         if (IsAbsolutePath(folder)) NoLinkAtOrOnTheWay(folder);
     }
     if (HasStartMenuFolder()) platform::CreateFolder(s.StartMenuFolder);
-    platform::CreateFolder(s.ProgramFolder);
+}
+
+// The program folder, made if it is missing, is a real folder that only the
+// administrators may change, so that nobody else can swap the programs an
+// administrator runs from it. False, with the user told, when it cannot be
+// made so: nothing is installed then.
+bool PrepareProgramFolder() {
+    const std::string& folder = State().ProgramFolder;
+    if (!platform::FolderExists(folder)) {
+        // Not tested: a folder that cannot be made fails each file, which reports itself.
+        platform::CreateFolderTree(folder, kProgramFolderRights);
+        return true;
+    }
+    if (platform::CheckRealFolder(folder) == platform::kErrorReparsePointEncountered) {
+        ReportFolderNotItself(folder);
+        return false;
+    }
+    if (RestrictToAdministrators(folder)) return true;
+    ErrorBox("Only the administrators may be allowed to change the folder " + folder +
+                 ", and its rights cannot be set so. Nothing has been installed there.",
+             "Изменять папку " + folder +
+                 " должны иметь право только администраторы, а задать ей такие права не "
+                 "удаётся. В неё ничего не установлено.");
+    return false;
 }
 
 bool StartMenuIsUsable() {
@@ -97,7 +121,7 @@ bool RegisterAndInstall(const RegistrationTexts& texts, bool createDesktopShortc
     for (const UninstallValue& value : UninstallValues(texts)) WriteUninstallValue(reg, value);
 
     RenewStartMenuFolder();
-    if (!CurrentFileSetInstaller()()) return false;
+    if (!PrepareProgramFolder() || !CurrentFileSetInstaller()()) return false;
 
     CreateShortcuts(texts, createDesktopShortcut);
     const std::int32_t sizeKb = FolderSizeKB(s.ProgramFolder);

@@ -23,8 +23,10 @@ ErrorCode CreateFolder(const std::string& path);
 
 // Creates `path` with every missing parent. Succeeds only when the folder
 // exists afterwards (some shells report success for a path they cut short).
-// On failure the levels it made are removed again.
-ErrorCode CreateFolderTree(const std::string& path);
+// On failure the levels it made are removed again. With `newLevelsSddl`
+// (platform/security.h) each level made gets that descriptor instead of what
+// it would inherit.
+ErrorCode CreateFolderTree(const std::string& path, const std::string& newLevelsSddl = "");
 
 ErrorCode DeleteFileAt(const std::string& path);
 

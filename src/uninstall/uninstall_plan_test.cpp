@@ -47,9 +47,13 @@ TEST_F(UninstallPlanTest, PlansOnlyWhatIsThereInTheOrderOfRemoval) {
                   std::string(fake::kUserStartMenu) + "Program's website.url",
                   fake::kDesktopShortcut,
               }));
-    // The folders of the shortcuts before the program folder, which holds none of them.
+    // The folders of the shortcuts; the program folder goes last of all, after
+    // the uninstaller, which this list does not hold.
     EXPECT_EQ(plan.foldersWhenEmpty,
-              (std::vector<std::string>{fake::kCommonStartMenu, fake::kUserStartMenu, kFolder}));
+              (std::vector<std::string>{fake::kCommonStartMenu, fake::kUserStartMenu}));
+    EXPECT_EQ(plan.programFolder, kFolder);
+    EXPECT_EQ(plan.uninstaller, "");
+    EXPECT_TRUE(plan.partlyRemoved) << "gone.cok is missing";
     EXPECT_EQ(plan.registryKeys,
               (std::vector<std::string>{
                   "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Norvelik",

@@ -63,6 +63,11 @@ FakeFiles& Files() {
 
 void FakeFiles::Reset() { *this = FakeFiles{}; }
 
+void FakeFiles::Record(const std::string& call) {
+    if (beforeCall) beforeCall(call);
+    journal.push_back(call);
+}
+
 void FakeFiles::AddDrive(const std::string& letterColon) { drives_.insert(PathKey(letterColon)); }
 
 std::string FakeFiles::Full(const std::string& path) const {
@@ -221,7 +226,7 @@ ErrorCode FakeFiles::CheckName(const std::string& given) const {
 }
 
 ErrorCode FakeFiles::MakeFolder(const std::string& path) {
-    journal.push_back("mkdir " + path);
+    Record("mkdir " + path);
     if (ErrorCode e = CheckName(path)) return e;
     const std::string key = Key(path, false);
     if (key.empty()) return platform::kErrorPathNotFound;
@@ -233,7 +238,11 @@ ErrorCode FakeFiles::MakeFolder(const std::string& path) {
     return platform::kSuccess;
 }
 
-ErrorCode FakeFiles::MakeFolderTree(const std::string& path) {
+void FakeFiles::SetDescriptor(const std::string& path, const std::string& sddl) {
+    descriptors[Key(path, true)] = sddl;
+}
+
+ErrorCode FakeFiles::MakeFolderTree(const std::string& path, const std::string& sddl) {
     if (ErrorCode e = CheckName(path)) return e;
     if (path.empty()) return platform::kErrorPathNotFound;
     // The levels by their spelling in `path`, deepest first.
@@ -250,12 +259,13 @@ ErrorCode FakeFiles::MakeFolderTree(const std::string& path) {
         const std::string k = Key(*it, false);
         if (Uncreatable(k)) return platform::kErrorAccessDenied;
         folders_[k] = *it;
+        if (!sddl.empty()) descriptors[k] = sddl;
     }
     return platform::kSuccess;
 }
 
 ErrorCode FakeFiles::Delete(const std::string& path) {
-    journal.push_back("delete " + path);
+    Record("delete " + path);
     const std::string key = Key(path, false);
     auto it = files_.find(key);
     if (it == files_.end()) {
@@ -269,7 +279,7 @@ ErrorCode FakeFiles::Delete(const std::string& path) {
 }
 
 ErrorCode FakeFiles::RemoveName(const std::string& path) {
-    journal.push_back("remove name " + path);
+    Record("remove name " + path);
     const std::string key = Key(path, false);
     if (folders_.count(key)) return platform::kErrorAccessDenied;
     // Windows removes a link to a folder through a handle of the link itself.
@@ -288,7 +298,7 @@ ErrorCode FakeFiles::RemoveName(const std::string& path) {
 }
 
 ErrorCode FakeFiles::RemoveFolder(const std::string& path) {
-    journal.push_back("rmdir " + path);
+    Record("rmdir " + path);
     const std::string key = Key(path, false);
     if (folderLinks_.count(key)) return platform::kErrorReparsePointEncountered;
     if (!folders_.count(key)) return platform::kErrorPathNotFound;
@@ -303,7 +313,7 @@ ErrorCode FakeFiles::RemoveFolder(const std::string& path) {
 }
 
 ErrorCode FakeFiles::MoveReplacing(const std::string& from, const std::string& to) {
-    journal.push_back("move " + from + " -> " + to);
+    Record("move " + from + " -> " + to);
     auto src = files_.find(Key(from, false));
     if (src == files_.end()) return platform::kErrorFileNotFound;
     if (src->second.held != FakeFile::Held::No) return platform::kErrorSharingViolation;
@@ -324,7 +334,7 @@ ErrorCode FakeFiles::MoveReplacing(const std::string& from, const std::string& t
 
 ErrorCode FakeFiles::Write(const std::string& path, const void* data, std::size_t size,
                            platform::CreateMode mode) {
-    journal.push_back("write " + path);
+    Record("write " + path);
     if (ErrorCode e = CheckName(path)) return e;
     const std::string key = Key(path, false);
     if (key.empty()) return platform::kErrorPathNotFound;
@@ -411,7 +421,9 @@ namespace platform {
 bool FileExists(const std::string& path) { return fake::Files().FileExistsAt(path); }
 bool FolderExists(const std::string& path) { return fake::Files().FolderExistsAt(path); }
 ErrorCode CreateFolder(const std::string& path) { return fake::Files().MakeFolder(path); }
-ErrorCode CreateFolderTree(const std::string& path) { return fake::Files().MakeFolderTree(path); }
+ErrorCode CreateFolderTree(const std::string& path, const std::string& newLevelsSddl) {
+    return fake::Files().MakeFolderTree(path, newLevelsSddl);
+}
 ErrorCode DeleteFileAt(const std::string& path) { return fake::Files().Delete(path); }
 ErrorCode RemoveNameAt(const std::string& path) { return fake::Files().RemoveName(path); }
 ErrorCode RemoveEmptyFolder(const std::string& path) { return fake::Files().RemoveFolder(path); }

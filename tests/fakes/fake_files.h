@@ -74,6 +74,17 @@ class FakeFiles {
     // Called after every write, with its path: lets a test act while the
     // program works (swap a folder for a link halfway through).
     std::function<void(const std::string&)> afterWrite;
+    // Called before every call is carried out and entered in the journal: a
+    // hook that throws stops the program there, as a kill would.
+    std::function<void(const std::string&)> beforeCall;
+    void Record(const std::string& call);
+    // Security descriptors (SDDL) by the key of what they belong to; a file
+    // or folder without one reads as kTrustedDescriptor.
+    std::map<std::string, std::string> descriptors;
+    std::string currentUserSid = "S-1-5-21-1004336348-1177238915-682003330-1001";
+    // Sets the descriptor of an existing file or folder as it stands.
+    void SetDescriptor(const std::string& path, const std::string& sddl);
+
     // Folders held open by the program now (HoldFolder): their keys by hold.
     std::map<std::uintptr_t, std::string> heldFolders;
     std::uintptr_t nextHold = 1;
@@ -84,7 +95,7 @@ class FakeFiles {
     bool FileExistsAt(const std::string& path) const;
     bool FolderExistsAt(const std::string& path) const;
     platform::ErrorCode MakeFolder(const std::string& path);
-    platform::ErrorCode MakeFolderTree(const std::string& path);
+    platform::ErrorCode MakeFolderTree(const std::string& path, const std::string& sddl = "");
     platform::ErrorCode Delete(const std::string& path);
     platform::ErrorCode RemoveName(const std::string& path);
     platform::ErrorCode RemoveFolder(const std::string& path);  // must be empty; not a link
@@ -119,6 +130,11 @@ class FakeFiles {
 };
 
 FakeFiles& Files();
+
+// What the fake reports for a file or folder whose descriptor was never set:
+// only the system and the administrators may change it, users may read.
+constexpr char kTrustedDescriptor[] =
+    "O:BAD:(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)";
 
 // The names of the files (not folders) directly in `folder`, sorted.
 std::vector<std::string> FileNamesIn(const std::string& folder);

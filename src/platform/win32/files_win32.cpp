@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <sddl.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -157,6 +159,37 @@ ErrorCode RemoveFolderLink(const std::string& path) {
     return link.Close();
 }
 
+// The descriptor that new folders get, when they get one of their own.
+class NewFolderSecurity {
+  public:
+    NewFolderSecurity() = default;
+    ~NewFolderSecurity() {
+        if (attributes_.lpSecurityDescriptor != nullptr) {
+            ::LocalFree(attributes_.lpSecurityDescriptor);
+        }
+    }
+    NewFolderSecurity(const NewFolderSecurity&) = delete;
+    NewFolderSecurity& operator=(const NewFolderSecurity&) = delete;
+
+    bool Read(const std::string& sddl) {
+        attributes_.nLength = sizeof(attributes_);
+        return ::ConvertStringSecurityDescriptorToSecurityDescriptorW(
+                   Wide(sddl).c_str(), SDDL_REVISION_1, &attributes_.lpSecurityDescriptor,
+                   nullptr) != FALSE;
+    }
+    // nullptr when the folder is to inherit what its parent passes on.
+    SECURITY_ATTRIBUTES* get() {
+        return attributes_.lpSecurityDescriptor != nullptr ? &attributes_ : nullptr;
+    }
+
+  private:
+    SECURITY_ATTRIBUTES attributes_ = {};
+};
+
+ErrorCode CreateOneLevel(const std::string& path, SECURITY_ATTRIBUTES* security) {
+    return ::CreateDirectoryW(Wide(path).c_str(), security) ? kSuccess : LastError();
+}
+
 }  // namespace
 
 bool IsLinkAt(const std::string& path) { return IsReparsePoint(Attributes(path)); }
@@ -208,9 +241,11 @@ ErrorCode CreateFolder(const std::string& path) {
     return ::CreateDirectoryW(Wide(path).c_str(), nullptr) ? kSuccess : LastError();
 }
 
-ErrorCode CreateFolderTree(const std::string& path) {
+ErrorCode CreateFolderTree(const std::string& path, const std::string& newLevelsSddl) {
     const std::string target = win32::WithoutTrailingSeparators(path);
     if (target.empty()) return kErrorPathNotFound;
+    NewFolderSecurity attributes;
+    if (!newLevelsSddl.empty() && !attributes.Read(newLevelsSddl)) return ::GetLastError();
     // Created level by level rather than by the shell's own routine, which
     // can create a long path cut short and still report success.
     ErrorCode last = kSuccess;
@@ -220,7 +255,7 @@ ErrorCode CreateFolderTree(const std::string& path) {
             last = kSuccess;
             continue;
         }
-        last = CreateFolder(level);
+        last = CreateOneLevel(level, attributes.get());
         if (last == kSuccess) made.push_back(level);
         if (last != kSuccess && last != kErrorAlreadyExists) break;
     }
