@@ -16,7 +16,9 @@ namespace {
 using NtDeleteKeyFunction = LONG(WINAPI*)(HANDLE);
 using NtStatusToErrorFunction = ULONG(WINAPI*)(LONG);
 
-constexpr REGSAM kWalkAccess = KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE | DELETE;
+// What the system's tree deletion asks of a key with values: a key whose
+// values may not be changed is not deleted either.
+constexpr REGSAM kWalkAccess = KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE | KEY_SET_VALUE | DELETE;
 
 // Deletes the open key, which must have no subkeys left, with its values.
 LONG DeleteOpenKey(HKEY key) {
