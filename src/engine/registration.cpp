@@ -116,8 +116,11 @@ bool RegisterAndInstall(const RegistrationTexts& texts, bool createDesktopShortc
     Registry& reg = *s.Reg;
 
     reg.SetRoot(platform::RegRoot::LocalMachine);
-    // Not tested: a key that cannot be opened makes the first write raise.
-    reg.OpenKey(s.UninstallKey + s.ProductName, true);
+    // A key that cannot be opened takes no value, and neither does a link,
+    // which would put the entry where whoever made it chose: as with a
+    // refused write, nothing is written or installed.
+    const std::string entryKey = s.UninstallKey + s.ProductName;
+    if (!reg.OpenKey(entryKey, true)) throw RegistryError("Failed to open '" + entryKey + "'");
     for (const UninstallValue& value : UninstallValues(texts)) WriteUninstallValue(reg, value);
 
     RenewStartMenuFolder();

@@ -107,15 +107,18 @@ TEST_F(RegistrationTest, LeavesOutVersionNumbersThatAreNotSet) {
 }
 
 // Whatever keeps the entry from being written, the user hears of missing
-// rights, and neither a folder nor a file is touched afterwards.
+// rights, and neither a folder nor a file is touched afterwards. A link at the
+// entry's name is never written through: the key it leads to keeps its values.
 TEST_F(RegistrationTest, RefusedRegistryShowsRightsMessageAndTouchesNothing) {
-    enum class Refusal { NotAdmin, KeyLocked, KeyReadOnly, MachineReadOnly };
-    for (Refusal refusal :
-         {Refusal::NotAdmin, Refusal::KeyLocked, Refusal::KeyReadOnly, Refusal::MachineReadOnly}) {
+    enum class Refusal { NotAdmin, KeyLocked, KeyReadOnly, MachineReadOnly, KeyIsALink };
+    const char* elsewhere = "HKLM\\Software\\Other\\Program";
+    for (Refusal refusal : {Refusal::NotAdmin, Refusal::KeyLocked, Refusal::KeyReadOnly,
+                            Refusal::MachineReadOnly, Refusal::KeyIsALink}) {
         SetUp();
         const InstallerState& s = State();
         fake::Files().AddFile(s.StartMenuFolder + "old.lnk", "old");
         fake::Files().journal.clear();
+        fake::Registry().SetString(elsewhere, "DisplayName", "Другая программа");
         switch (refusal) {
             case Refusal::NotAdmin:
                 State().IsAdmin = false;
@@ -129,6 +132,9 @@ TEST_F(RegistrationTest, RefusedRegistryShowsRightsMessageAndTouchesNothing) {
             case Refusal::MachineReadOnly:
                 fake::Registry().hklmReadOnly = true;
                 break;
+            case Refusal::KeyIsALink:
+                fake::Registry().MakeLink(fake::kProductKey, elsewhere);
+                break;
         }
         const int row = static_cast<int>(refusal);
 
@@ -140,7 +146,15 @@ TEST_F(RegistrationTest, RefusedRegistryShowsRightsMessageAndTouchesNothing) {
                   "Please contact your system administrator.")
             << row;
         EXPECT_EQ(box.style, 0x200010u) << row;
-        EXPECT_TRUE(fake::Registry().ValueNamesInOrder(fake::kProductKey).empty()) << row;
+        EXPECT_EQ(fake::Registry().IsLink(fake::kProductKey), refusal == Refusal::KeyIsALink)
+            << row;
+        if (refusal != Refusal::KeyIsALink) {
+            EXPECT_TRUE(fake::Registry().ValueNamesInOrder(fake::kProductKey).empty()) << row;
+        }
+        EXPECT_EQ(fake::Registry().ValueNamesInOrder(elsewhere),
+                  std::vector<std::string>{"DisplayName"})
+            << row;
+        EXPECT_EQ(fake::Registry().String(elsewhere, "DisplayName"), "Другая программа") << row;
         EXPECT_TRUE(fake::Files().journal.empty()) << row;
         EXPECT_TRUE(fake::Files().HasFile(s.StartMenuFolder + "old.lnk")) << row;
         EXPECT_EQ(fake::FileSet().calls, 0) << row;

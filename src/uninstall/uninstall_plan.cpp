@@ -116,11 +116,13 @@ EntryView ReadEntry(const std::string& keyPath) {
         State().Reg->Access() & (platform::kKeyWow64_64Key | platform::kKeyWow64_32Key);
     EntryView entry;
     platform::RegKey key = platform::kNoKey;
-    if (platform::RegOpen(platform::RegRoot::LocalMachine, keyPath, platform::kKeyRead | view,
-                          false, &key) != platform::kSuccess) {
-        return entry;
-    }
-    entry.exists = true;
+    const platform::ErrorCode e = platform::RegOpen(platform::RegRoot::LocalMachine, keyPath,
+                                                    platform::kKeyRead | view, false, &key);
+    // A link at the entry's name is there, and is read as naming no folder:
+    // what it leads to is not ours to read, and its deletion, refused, then
+    // reports the entry as staying.
+    entry.exists = e == platform::kSuccess || e == platform::kErrorStoppedOnSymlink;
+    if (e != platform::kSuccess) return entry;
     std::string value;
     // A value of another type names no folder: the entry is broken, and ours by name.
     if (platform::RegReadString(key, "UninstallString", &value, nullptr) == platform::kSuccess) {

@@ -38,12 +38,15 @@ struct UninstallPlan {
 // object. The desktop shortcut counts only when it leads to this
 // installation's program; an uninstall entry only when it names this folder
 // as Windows reads folders (or no folder at all): another installation's
-// stay untouched.
+// stay untouched. A registry link at an entry's name counts as an entry
+// naming no folder; its deletion is refused, so it is reported as staying,
+// and what it leads to is never read or touched.
 UninstallPlan PlanUninstall(const std::string& fileList, const std::string& programFolder);
 
 // True when an uninstall entry of the product, in either registry view,
-// names `programFolder` as Windows reads folders.
+// names `programFolder` as Windows reads folders; a link names no folder.
 bool IsRegisteredFolder(const std::string& programFolder);
 
-// Whether the key under HKEY_LOCAL_MACHINE is there, whoever may change it.
+// Whether the key under HKEY_LOCAL_MACHINE is there, whoever may change it;
+// a link at its name is.
 bool UninstallEntryExists(const std::string& keyPath);
