@@ -240,6 +240,8 @@ bool OthersMayChange(const FolderDescriptor& folder, const std::string& installi
 std::string FolderAboveAtFault(const std::string& folder) {
     const std::string user = platform::CurrentUserSid();
     for (const std::string& level : FoldersAbove(folder)) {
+        // The levels from here down are yet to be made, with rights of their own.
+        if (!platform::FolderExists(level)) break;
         FolderDescriptor descriptor;
         if (!ReadDescriptor(level, &descriptor) || OthersMayReplace(descriptor, user)) return level;
     }

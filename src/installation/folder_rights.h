@@ -52,9 +52,10 @@ bool OthersMayReplace(const FolderDescriptor& folder, const std::string& install
 bool OthersMayChange(const FolderDescriptor& folder, const std::string& installingUser);
 
 // The first folder from the drive root down to the one holding `folder`
-// (an absolute path that exists) whose rights let someone untrusted rename
-// or replace what lies below it; one whose rights cannot be read counts.
-// "" when every one of them is safe. Paths keep their trailing "\".
+// (an absolute path) whose rights let someone untrusted rename or replace
+// what lies below it; one whose rights cannot be read counts. The levels
+// that do not exist yet are not judged: the setup makes them with rights of
+// their own. "" when every one of them is safe. Paths keep their "\".
 std::string FolderAboveAtFault(const std::string& folder);
 
 // Makes sure only the trusted may change `folder`, an existing folder:

@@ -115,11 +115,17 @@ std::wstring FullLongPath(const std::string& path) {
     return std::wstring(longer.data(), longLength);
 }
 
-// Whether two full paths name the same folder as Windows compares names.
-bool SameFolderPath(const std::wstring& a, const std::wstring& b) {
-    const std::string left = win32::WithoutTrailingSeparators(win32::WideToText(a));
-    const std::string right = win32::WithoutTrailingSeparators(win32::WideToText(b));
-    return !left.empty() && SameName(left, right);
+// Whether the full path `reached` ends with the steps of the full path
+// `spelt` after its drive or share, names compared as Windows compares them.
+bool EndsTheSame(const std::wstring& reached, const std::wstring& spelt) {
+    const std::string left = win32::WithoutTrailingSeparators(win32::WideToText(reached));
+    const std::string right = win32::WithoutTrailingSeparators(win32::WideToText(spelt));
+    const std::string steps = right.substr(std::min(win32::RootLength(right), right.size()));
+    if (left.empty() || left.size() < steps.size()) return false;
+    const std::string tail = left.substr(left.size() - steps.size());
+    const bool atStep = left.size() == steps.size() || steps.empty() ||
+                        left[left.size() - steps.size() - 1] == '\\';
+    return atStep && SameName(tail, steps);
 }
 
 // Without the final path (Windows XP), a link on the way shows as a level
@@ -198,14 +204,22 @@ ErrorCode CheckRealFolder(const std::string& folder) {
     const DWORD attributes = Attributes(folder);
     if (attributes == INVALID_FILE_ATTRIBUTES) return LastError();
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return kErrorPathNotFound;
-    if (IsReparsePoint(attributes)) return kErrorReparsePointEncountered;
+    // A drive's root is nobody's link, though Wine marks one that is a
+    // mount point as a reparse point.
+    const bool root = win32::WithoutTrailingSeparators(folder).size() <= win32::RootLength(folder);
+    if (IsReparsePoint(attributes) && !root) return kErrorReparsePointEncountered;
     FileHandle opened(::CreateFileW(Wide(folder).c_str(), FILE_READ_ATTRIBUTES,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!opened.valid()) return LastError();
+    if (AnyLevelIsLink(folder)) return kErrorReparsePointEncountered;
+    // Without a link on the way the folder reached is the one spelt, but
+    // where the drive itself stands for another place (a substituted or
+    // network drive) or a name is spelt short: the path below the drive must
+    // still end the same.
     const std::wstring reached = FinalPathOf(opened.get());
-    if (reached.empty()) return AnyLevelIsLink(folder) ? kErrorReparsePointEncountered : kSuccess;
-    return SameFolderPath(reached, FullLongPath(folder)) ? kSuccess : kErrorReparsePointEncountered;
+    if (reached.empty()) return kSuccess;
+    return EndsTheSame(reached, FullLongPath(folder)) ? kSuccess : kErrorReparsePointEncountered;
 }
 
 FolderHold HoldFolder(const std::string& folder) {
