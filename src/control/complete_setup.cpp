@@ -4,7 +4,9 @@
 #include <string>
 
 #include "engine/registration.h"
+#include "host/message_boxes.h"
 #include "host/registry.h"
+#include "installation/installed_paths.h"
 #include "installation/installer_state.h"
 #include "installation/product_file_list.h"
 #include "installation/running_product.h"
@@ -41,6 +43,35 @@ std::string BuildFinalMessage(const InstallerState& s) {
             "который Вы можете без вреда удалить или переместить.";
     }
     return text;
+}
+
+// Instead of the success sentence when files of the product stayed out:
+// which, and what the user can do about it. The registration stays, so that
+// the uninstaller and a later setup work as for any installation.
+void ReportIncompleteInstallation(const InstallerState& s) {
+    std::string files;
+    for (const std::string& path : s.FilesNotInstalled) files += path + "\r\n";
+    const std::string product = "\"" + s.ShortTitleRu + "\" " + s.VersionText;
+    ShowInCurrentMode(product +
+                          " has not been installed completely: these of its files could "
+                          "not be installed:\r\n" +
+                          files + "Close the programs that use them and run the setup again.",
+                      "Программа " + product +
+                          " установлена не полностью: не удалось установить эти её "
+                          "файлы:\r\n" +
+                          files +
+                          "Закройте программы, которые их используют, и запустите "
+                          "установку ещё раз.",
+                      kWarningBoxStyle);
+}
+
+// Whether the product's own executable is the new one.
+bool ProgramInstalled(const InstallerState& s) {
+    const std::string program = s.ProgramFolder + s.ProductName + ".exe";
+    for (const std::string& path : s.FilesNotInstalled) {
+        if (SameFilePath(path, program)) return false;
+    }
+    return true;
 }
 
 bool WaitForRunningMarker() {
@@ -85,9 +116,14 @@ void CompleteSetup() {
     s.FileList = ProductFileList(s.ProductName);
     if (!InstallAndRegister(s.CreateDesktopIcon)) return;
 
-    platform::ShowMessageBoxEx(BuildFinalMessage(s), s.ShortTitleRu, kFinalMessageStyle,
-                               platform::kLangRussian);
-    if (!s.RunAfterInstall) return;
+    if (s.FilesNotInstalled.empty()) {
+        platform::ShowMessageBoxEx(BuildFinalMessage(s), s.ShortTitleRu, kFinalMessageStyle,
+                                   platform::kLangRussian);
+    } else {
+        ReportIncompleteInstallation(s);
+    }
+    // An earlier copy of the program, or none, is not what was asked to start.
+    if (!s.RunAfterInstall || !ProgramInstalled(s)) return;
 
     RunInstalledProgram();
     if (!WaitForRunningMarker()) return;

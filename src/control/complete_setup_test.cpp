@@ -197,3 +197,48 @@ TEST_F(CompleteSetupTest, WaitsForTheMarkerThenTheWindowAndBringsItForward) {
 }
 
 }  // namespace
+
+// Files that could not be installed (held by a program, a damaged item, a
+// full disk) are named instead of the success sentence, in the mode's
+// language; the registration stays, and the product starts only when its own
+// executable is the new one.
+TEST_F(CompleteSetupTest, AnIncompleteInstallationIsToldAsSuch) {
+    struct Row {
+        bool russian;
+        std::vector<std::string> notInstalled;
+        std::string text;
+        bool started;
+    } rows[] = {
+        {true,
+         {"Norvelik.exe", "nvf.cok"},
+         "Программа \"Норвелик\" 1500 установлена не полностью: не удалось установить эти её "
+         "файлы:\r\n"
+         "C:\\Program Files\\Norvelik\\Norvelik.exe\r\n"
+         "C:\\Program Files\\Norvelik\\nvf.cok\r\n"
+         "Закройте программы, которые их используют, и запустите установку ещё раз.",
+         false},
+        {false,
+         {"nvq3.cok"},
+         "\"Норвелик\" 1500 has not been installed completely: these of its files could not be "
+         "installed:\r\n"
+         "C:\\Program Files\\Norvelik\\nvq3.cok\r\n"
+         "Close the programs that use them and run the setup again.",
+         true},
+    };
+    for (const Row& r : rows) {
+        SetUp();
+        State().IsRussian = r.russian;
+        State().RunAfterInstall = true;
+        State().CreateDesktopIcon = true;
+        fake::FileSet().notInstalled = r.notInstalled;
+        CompleteSetup();
+        ASSERT_FALSE(fake::MessageBoxes().shown.empty());
+        const fake::ShownBox& box = fake::MessageBoxes().shown[0];
+        EXPECT_EQ(box.text, r.text);
+        EXPECT_EQ(box.style, 0x42030u) << "a warning";
+        EXPECT_TRUE(fake::Registry().KeyExists(fake::kProductKey));
+        EXPECT_TRUE(fake::Files().HasFile("C:\\Users\\Public\\Desktop\\Норвелик.lnk"));
+        EXPECT_EQ(fake::Shell().opened.size() + fake::Shell().openedAsDesktopUser.size(),
+                  r.started ? 1u : 0u);
+    }
+}

@@ -12,17 +12,18 @@
 #include "platform/message_box.h"
 #include "platform/payload.h"
 
-StampReader StampReaderFor(const std::string& resourceType) {
-    if (resourceType == "cok") return ReadCokStamp;
-    if (resourceType == "pak") return ReadPakStamp;
-    if (resourceType == "3bs") return Read3bsStamp;
-    if (resourceType == "lng") return ReadLanguageFileVersion;
-    return nullptr;
+StampRule StampRuleFor(const std::string& resourceType) {
+    using Kind = StampRule::Kind;
+    if (resourceType == "cok") return {Kind::Bytes, kCokStamp};
+    if (resourceType == "pak") return {Kind::Bytes, kPakStamp};
+    if (resourceType == "3bs") return {Kind::Bytes, k3bsStamp};
+    if (resourceType == "lng") return {Kind::LanguageFile, {0, 0}};
+    return {};
 }
 
 bool ComparesVersions(const std::string& resourceType, const std::string& targetPath,
                       bool checkVersion) {
-    if (!checkVersion || StampReaderFor(resourceType) == nullptr) return false;
+    if (!checkVersion || StampRuleFor(resourceType).kind == StampRule::Kind::None) return false;
     return !(resourceType == "lng" && targetPath.find('!') != std::string::npos);
 }
 
@@ -87,6 +88,24 @@ bool UserAcceptsOlderCopy(const std::string& targetPath, std::int32_t installedS
 
 enum class Outcome { Installed, Declined, Failed, Damaged };
 
+// The new copy's stamp, from the bytes it was written from: the file just
+// written may already be held by another program (a scanner) for a moment.
+std::int32_t NewCopyStamp(const StampRule& rule, const platform::PayloadItem& item,
+                          const std::string& temporary) {
+    const std::string bytes(reinterpret_cast<const char*>(item.data), item.size);
+    if (rule.kind == StampRule::Kind::LanguageFile) return LanguageFileVersionOf(bytes, temporary);
+    return ByteStampOf(bytes, rule.bytes);
+}
+
+// The installed copy's stamp, tried again while it is held for a moment, as
+// a write is; 0 when it cannot be read.
+std::int32_t InstalledStamp(const StampRule& rule, const std::string& targetPath) {
+    if (rule.kind == StampRule::Kind::LanguageFile) return ReadLanguageFileVersion(targetPath);
+    std::int32_t stamp = 0;
+    RetryWhileHeld([&] { return ReadByteStamp(targetPath, rule.bytes, &stamp); });
+    return stamp;
+}
+
 // Writes the item to `temporary` as a file that did not exist: opening
 // whatever stands at the name would write through a link planted there to a
 // file elsewhere. A leftover (a killed setup's copy, a link, a user's file)
@@ -130,9 +149,9 @@ Outcome PlaceNewCopy(const platform::PayloadItem& item, std::uint32_t packedChec
     }
     if (platform::FileExists(targetPath) &&
         ComparesVersions(resourceType, targetPath, checkVersion)) {
-        StampReader read = StampReaderFor(resourceType);
-        const std::int32_t newStamp = read(temporary);
-        const std::int32_t installedStamp = read(targetPath);
+        const StampRule rule = StampRuleFor(resourceType);
+        const std::int32_t newStamp = NewCopyStamp(rule, item, temporary);
+        const std::int32_t installedStamp = InstalledStamp(rule, targetPath);
         if (installedStamp > newStamp) {
             *asked = true;
             HideProgress();  // the topmost window must not cover the question
@@ -152,18 +171,18 @@ Outcome PlaceNewCopy(const platform::PayloadItem& item, std::uint32_t packedChec
 
 }  // namespace
 
-void InstallFileFromResource(const std::string& resourceName, const std::string& resourceType,
-                             const std::string& targetPath, bool checkVersion,
-                             ItemChecksum* checksumAhead) {
+FileOutcome InstallFileFromResource(const std::string& resourceName,
+                                    const std::string& resourceType, const std::string& targetPath,
+                                    bool checkVersion, ItemChecksum* checksumAhead) {
     platform::PayloadItem item;
     if (!platform::FindPayloadItem(resourceName, resourceType, &item)) {
         ReportNotInstalled(targetPath);
-        return;
+        return FileOutcome::NotInstalled;
     }
     std::uint32_t packedChecksum = 0;
     if (!PackedChecksum(resourceName, resourceType, &packedChecksum)) {
         ReportDamaged(targetPath);  // nothing unchecked is installed
-        return;
+        return FileOutcome::NotInstalled;
     }
     ItemChecksum own;
     ItemChecksum* checksum = checksumAhead != nullptr ? checksumAhead : &own;
@@ -175,4 +194,12 @@ void InstallFileFromResource(const std::string& resourceName, const std::string&
     // Bring the window back with both lines cleared; the file-set installer
     // sets the text again for the next file.
     if (asked) ShowProgress("", "");
+    switch (outcome) {
+        case Outcome::Installed:
+            return FileOutcome::Installed;
+        case Outcome::Declined:
+            return FileOutcome::KeptByChoice;
+        default:
+            return FileOutcome::NotInstalled;
+    }
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/stamp_readers.h"
 #include "platform/message_box.h"
 
 class ItemChecksum;
@@ -13,10 +14,14 @@ class ItemChecksum;
 constexpr std::uint32_t kOlderVersionQuestionStyle =
     platform::kMbYesNo | platform::kMbIconQuestion | platform::kMbTaskModal | platform::kMbTopmost;
 
-// The stamp reader for a versioned type ("cok", "pak", "3bs", "lng", compared
-// exactly), or nullptr for a type whose installed copy is replaced unasked.
-using StampReader = std::int32_t (*)(const std::string& path);
-StampReader StampReaderFor(const std::string& resourceType);
+// How the stamps of a versioned type ("cok", "pak", "3bs", "lng", compared
+// exactly) are read: bytes at a fixed place, or the language file's version
+// line. A type without stamps has its installed copy replaced unasked.
+struct StampRule {
+    enum class Kind { None, Bytes, LanguageFile } kind = Kind::None;
+    ByteStamp bytes = {0, 0};
+};
+StampRule StampRuleFor(const std::string& resourceType);
 
 // Whether the stamps of an existing target and the new copy are compared.
 // Language files whose path holds a "!" never are.
@@ -27,6 +32,13 @@ bool ComparesVersions(const std::string& resourceType, const std::string& target
 std::string OlderVersionQuestion(const std::string& targetPath, std::int32_t installedStamp,
                                  std::int32_t newStamp, bool russian);
 std::string OlderVersionCaption(bool russian);
+
+// What became of one file.
+enum class FileOutcome {
+    Installed,     // the new copy is in place
+    KeptByChoice,  // the user kept the newer installed copy
+    NotInstalled,  // it could not be installed: reported to the user
+};
 
 // Writes the item (resourceName, resourceType) of the payload to targetPath.
 // The bytes always go to the "~" name first, created there as a new file,
@@ -39,7 +51,9 @@ std::string OlderVersionCaption(bool russian);
 // setup program is damaged; the caller looks for the file. A caller that
 // installs several items passes the `checksumAhead` with which it may have
 // taken this item's checksum while it waited; without, the checksum is
-// taken here.
-void InstallFileFromResource(const std::string& resourceName, const std::string& resourceType,
-                             const std::string& targetPath, bool checkVersion,
-                             ItemChecksum* checksumAhead = nullptr);
+// taken here. The new copy's stamp is read from the payload's own bytes, the
+// installed copy's from the file, tried again while another program holds
+// it for a moment.
+FileOutcome InstallFileFromResource(const std::string& resourceName,
+                                    const std::string& resourceType, const std::string& targetPath,
+                                    bool checkVersion, ItemChecksum* checksumAhead = nullptr);

@@ -55,21 +55,23 @@ void TakeChecksumOfFirst(const std::string& list, ItemChecksum* checksum) {
     }
 }
 
-// Waits for the file to show up. The first pause is also used to take the
+// Waits for the file to show up; false when it did not. The first pause is also used to take the
 // checksum of the next item, the first of `rest`, ahead of its write. A
 // program folder swapped for a link meanwhile ends the wait at once: the
 // file cannot show up there, and the caller says why.
-void WaitForFile(const FileListEntry& entry, const std::string& rest, ItemChecksum* checksum,
+bool WaitForFile(const FileListEntry& entry, const std::string& rest, ItemChecksum* checksum,
                  CheckedFolder* programFolder) {
     for (int tests = 0;; ++tests) {
         const std::uint64_t start = platform::PreciseTickUs();
         if (tests == 0) TakeChecksumOfFirst(rest, checksum);
         PauseFrom(start);
         if (tests == kFileWaitTests) break;
-        if (platform::FileExists(entry.targetPath) || !programFolder->StillItself()) return;
+        if (platform::FileExists(entry.targetPath)) return true;
+        if (!programFolder->StillItself()) return false;
     }
     const std::string file = entry.resourceName + "." + entry.resourceType;
     ErrorBox("Can't install file " + file, "Не удается установить файл " + file);
+    return false;
 }
 
 // The folder that is not what its path claims, of the program folder and
@@ -86,6 +88,7 @@ std::string RefusedFolderFor(const std::string& targetPath, CheckedFolder* progr
 
 bool InstallFileSet() {
     InstallerState& s = State();
+    s.FilesNotInstalled.clear();
     const int count = CountFileListEntries(s.FileList);
     if (count == 0) return false;
 
@@ -112,11 +115,14 @@ bool InstallFileSet() {
             return false;
         }
         SetProgressText(entry.targetPath);
-        InstallFileFromResource(entry.resourceName, entry.resourceType, entry.targetPath, true,
-                                &checksum);
+        const FileOutcome outcome = InstallFileFromResource(entry.resourceName, entry.resourceType,
+                                                            entry.targetPath, true, &checksum);
         SetProgressPosition(k);
         const std::string rest = WithoutFirstFileListEntry(s.FileList);
-        WaitForFile(entry, rest, &checksum, &programFolder);
+        const bool there = WaitForFile(entry, rest, &checksum, &programFolder);
+        if (outcome == FileOutcome::NotInstalled || !there) {
+            s.FilesNotInstalled.push_back(entry.targetPath);
+        }
         s.FileList = rest;
     }
     HideProgress();

@@ -100,6 +100,9 @@ TEST_F(InstallFileTest, NewTargetNeverStandsHalfWrittenUnderItsName) {
         (std::vector<std::string>{"write " + kTemporary, "move " + kTemporary + " -> " + kTarget}));
 }
 
+// A scanner that opens a file for a moment, without sharing it.
+enum class HeldAMoment { Nothing, NewCopy, InstalledCopy };
+
 struct ReplaceCase {
     const char* what;
     const char* type;
@@ -107,6 +110,7 @@ struct ReplaceCase {
     int installedStamp;
     int newStamp;
     bool asks;
+    HeldAMoment held = HeldAMoment::Nothing;
 };
 
 // Every existing target is replaced in one step from a complete "~" copy;
@@ -120,11 +124,29 @@ TEST_F(InstallFileTest, ReplacesExistingTargetsAskingOnlyForOlderDataFiles) {
         {"capital type", "COK", true, 367, 5, false},
         {"no version check", "cok", false, 367, 5, false},
         {"program", "exe", true, 367, 5, false},
+        // The new copy's stamp comes from its bytes, not from the file a
+        // scanner holds the moment it is written: it never reads as 0.
+        {"new copy held a moment", "cok", true, 5, 367, false, HeldAMoment::NewCopy},
+        {"installed copy held a moment", "cok", true, 367, 5, true, HeldAMoment::InstalledCopy},
     };
     for (const ReplaceCase& c : cases) {
         fake::ResetAll();
         fake::Files().AddFile(kTarget, CokWithStamp(c.installedStamp, 'o'));
         fake::Payload().Add("NVF", c.type, CokWithStamp(c.newStamp));
+        const std::string heldPath = c.held == HeldAMoment::NewCopy ? kTemporary : kTarget;
+        if (c.held == HeldAMoment::InstalledCopy) {
+            fake::Files().File(kTarget)->held = fake::FakeFile::Held::NoSharing;
+        }
+        fake::Files().afterWrite = [&c](const std::string& path) {
+            if (c.held == HeldAMoment::NewCopy && path == kTemporary) {
+                fake::Files().File(kTemporary)->held = fake::FakeFile::Held::NoSharing;
+            }
+        };
+        fake::Clock().afterSleep = [heldPath](std::size_t) {
+            if (fake::FakeFile* file = fake::Files().File(heldPath)) {
+                file->held = fake::FakeFile::Held::No;
+            }
+        };
         fake::MessageBoxes().answers.push_back(platform::kIdYes);
         InstallFileFromResource("nvf", c.type, kTarget, c.checkVersion);
         EXPECT_EQ(fake::Files().Bytes(kTarget), CokWithStamp(c.newStamp)) << c.what;

@@ -4,27 +4,38 @@
 
 namespace {
 
-// The file is opened without sharing, so a copy that another program is
-// writing at this moment yields no stamp instead of a half-written one.
-// A missing, held or too short file gives 0; nothing is ever reported.
-std::int32_t ReadLittleEndian(const std::string& path, std::uint64_t offset, std::size_t count) {
-    std::string bytes;
-    if (platform::ReadFileRange(path, offset, count, platform::ShareMode::Exclusive, &bytes) !=
-            platform::kSuccess ||
-        bytes.size() < count) {
-        return 0;
-    }
+// `width` bytes from `at`, least significant first; 0 when not all are there.
+std::int32_t LittleEndian(const std::string& bytes, std::uint64_t at, std::size_t width) {
+    if (bytes.size() < at || bytes.size() - at < width) return 0;
     std::int32_t value = 0;
-    for (std::size_t i = count; i-- > 0;) {
-        value = value * 256 + static_cast<unsigned char>(bytes[i]);
+    for (std::size_t i = width; i-- > 0;) {
+        value = value * 256 + static_cast<unsigned char>(bytes[static_cast<std::size_t>(at) + i]);
     }
     return value;
 }
 
+std::int32_t ReadOrZero(const std::string& path, ByteStamp where) {
+    std::int32_t stamp = 0;
+    return ReadByteStamp(path, where, &stamp) == platform::kSuccess ? stamp : 0;
+}
+
 }  // namespace
 
-std::int32_t ReadCokStamp(const std::string& path) { return ReadLittleEndian(path, 5, 2); }
+std::int32_t ByteStampOf(const std::string& bytes, ByteStamp where) {
+    return LittleEndian(bytes, where.offset, where.width);
+}
 
-std::int32_t ReadPakStamp(const std::string& path) { return ReadLittleEndian(path, 6, 2); }
+platform::ErrorCode ReadByteStamp(const std::string& path, ByteStamp where, std::int32_t* stamp) {
+    std::string bytes;
+    const platform::ErrorCode e = platform::ReadFileRange(path, where.offset, where.width,
+                                                          platform::ShareMode::Exclusive, &bytes);
+    if (e != platform::kSuccess) return e;
+    *stamp = LittleEndian(bytes, 0, where.width);
+    return platform::kSuccess;
+}
 
-std::int32_t Read3bsStamp(const std::string& path) { return ReadLittleEndian(path, 6, 1); }
+std::int32_t ReadCokStamp(const std::string& path) { return ReadOrZero(path, kCokStamp); }
+
+std::int32_t ReadPakStamp(const std::string& path) { return ReadOrZero(path, kPakStamp); }
+
+std::int32_t Read3bsStamp(const std::string& path) { return ReadOrZero(path, k3bsStamp); }

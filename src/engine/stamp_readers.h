@@ -2,14 +2,34 @@
 // start of the file. A greater stamp marks a newer file; 0 means no stamp.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
-// 2 bytes at offset 5, little-endian (0..65535).
+#include "platform/error_codes.h"
+
+// Where a stamp of bytes sits: `width` bytes from `offset`, little-endian.
+struct ByteStamp {
+    std::uint64_t offset;
+    std::size_t width;
+};
+
+constexpr ByteStamp kCokStamp = {5, 2};  // 0..65535
+constexpr ByteStamp kPakStamp = {6, 2};  // 0..65535
+constexpr ByteStamp k3bsStamp = {6, 1};  // 0..255
+
+// The stamp held by `bytes`, a file's contents from its first byte; 0 when
+// they are too short to hold it.
+std::int32_t ByteStampOf(const std::string& bytes, ByteStamp where);
+
+// The stamp of the file at `path`, opened without sharing so that a copy
+// another program is writing yields none rather than a half-written one.
+// kSuccess with *stamp 0 for a file too short; the open's error for a
+// missing or held file, *stamp then unchanged.
+platform::ErrorCode ReadByteStamp(const std::string& path, ByteStamp where, std::int32_t* stamp);
+
+// The readers by type: 0 for a missing, held or too short file; they never
+// fail and never show a message.
 std::int32_t ReadCokStamp(const std::string& path);
-
-// 2 bytes at offset 6, little-endian (0..65535).
 std::int32_t ReadPakStamp(const std::string& path);
-
-// 1 byte at offset 6 (0..255).
 std::int32_t Read3bsStamp(const std::string& path);

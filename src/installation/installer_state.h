@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <vector>
 
 class Registry;
 
@@ -52,6 +53,11 @@ struct InstallerState {
 
     // Work list, written by CompleteSetup and consumed by InstallFileSet.
     std::string FileList;
+    // Written by InstallFileSet: the target paths of the entries that could
+    // not be installed (missing, or their earlier copy still in place), in
+    // the list's order. A file whose newer copy the user chose to keep is
+    // not among them.
+    std::vector<std::string> FilesNotInstalled;
 
     // Written by the registration once the desktop shortcut is saved: the
     // completion message speaks of it only then.

@@ -81,9 +81,16 @@ bool ParseStampLine(const std::string& line, std::int32_t* value) {
 std::int32_t ReadLanguageFileVersion(const std::string& path) {
     if (!platform::FileExists(path)) return 0;
     std::string text;
+    if (platform::ReadWholeFile(path, &text) != platform::kSuccess) {
+        ReportUnreadable(path);
+        return 0;
+    }
+    return LanguageFileVersionOf(text, path);
+}
+
+std::int32_t LanguageFileVersionOf(const std::string& text, const std::string& path) {
     std::int32_t stamp = 0;
-    if (platform::ReadWholeFile(path, &text) != platform::kSuccess ||
-        !ParseStampLine(StampLine(SplitLines(text)), &stamp)) {
+    if (!ParseStampLine(StampLine(SplitLines(text)), &stamp)) {
         ReportUnreadable(path);
         return 0;
     }

@@ -17,6 +17,13 @@ add_test(NAME e2e.fault_small_disk
                  --bin ${CMAKE_BINARY_DIR}/bin --work ${CMAKE_BINARY_DIR}
                  ${NV_E2E_SCENARIOS}/fault_small_disk.nvs)
 set_tests_properties(e2e.fault_small_disk PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300 LABELS e2e)
+# The disk fills up halfway: the installation ends saying that it is not complete.
+add_test(NAME e2e.fault_disk_fills
+         COMMAND ${NV_BASH} ${CMAKE_CURRENT_SOURCE_DIR}/faults/with_small_disk.sh 4m
+                 --fill-after nvy.cok --arch win64 --lang ru_RU.UTF-8
+                 --bin ${CMAKE_BINARY_DIR}/bin --work ${CMAKE_BINARY_DIR}
+                 ${NV_E2E_SCENARIOS}/fault_disk_fills.nvs)
+set_tests_properties(e2e.fault_disk_fills PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300 LABELS e2e)
 
 # The disk filling up during the installation, through the engine probe
 # (which installs without the form, so the free-space check cannot stop it).

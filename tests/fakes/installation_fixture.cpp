@@ -24,6 +24,9 @@ bool InstallFileSetDouble() {
     d.valueNamesSeen = Registry().ValueNamesInOrder(kProductKey);
     d.startMenuFolderExisted = Files().FolderExistsAt(s.StartMenuFolder);
     if (!d.result) return false;
+    for (const std::string& name : d.notInstalled) {
+        State().FilesNotInstalled.push_back(s.ProgramFolder + name);
+    }
     if (!d.writesFiles) return true;
     Files().AddFile(s.ProgramFolder + s.ProductName + ".exe", std::string(3000, 'x'));
     Files().AddFile(s.ProgramFolder + "uninstall.exe", std::string(2000, 'u'));

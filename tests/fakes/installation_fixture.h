@@ -28,6 +28,8 @@ struct FileSetDouble {
     std::string fileListSeen;
     std::vector<std::string> valueNamesSeen;  // of the product's uninstall key
     bool startMenuFolderExisted = false;
+    // The files it reports as not installed, by name in the program folder.
+    std::vector<std::string> notInstalled;
 
     void Reset() { *this = FileSetDouble{}; }
 };
