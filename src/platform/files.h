@@ -34,7 +34,9 @@ ErrorCode DeleteFileAt(const std::string& path);
 // file, one name of a file that has several, or a link (the link itself,
 // even one to nothing). kSuccess when nothing was there. A folder is refused
 // and stays; so is a link to a folder wherever the system cannot remove the
-// link without following it (kErrorReparsePointEncountered).
+// link without following it (kErrorReparsePointEncountered). It may make
+// an empty file of its own beside `path` for a moment, named "~nv", up to
+// four hexadecimal digits and ".tmp", which a stop at that moment leaves.
 ErrorCode RemoveNameAt(const std::string& path);
 
 // Removes a folder that holds nothing; kErrorDirNotEmpty when it holds

@@ -21,6 +21,17 @@ bool SomethingAt(const std::string& path) {
     return platform::FileExists(path) || platform::IsLinkAt(path);
 }
 
+// The programs' own scratch files in `folder` that a stopped run left.
+void PlanScratchFiles(const std::string& folder, std::vector<std::string>* into) {
+    std::vector<platform::FolderEntry> entries;
+    if (platform::ListFolder(folder, &entries) != platform::kSuccess) return;
+    for (const platform::FolderEntry& entry : entries) {
+        if (!entry.isFolder && !entry.isLink && IsScratchFileName(entry.name)) {
+            into->push_back(folder + entry.name);
+        }
+    }
+}
+
 void PlanProductFiles(const std::string& fileList, const std::string& programFolder,
                       UninstallPlan* plan) {
     bool languageFiles = false;
@@ -42,6 +53,7 @@ void PlanProductFiles(const std::string& fileList, const std::string& programFol
     }
     // The setup makes the language folder only for a list with language files.
     if (languageFiles) plan->foldersWhenEmpty.push_back(programFolder + "language\\");
+    PlanScratchFiles(programFolder, &plan->files);
 }
 
 // The names the setup made from its own texts (CP1251), as they read now
@@ -78,6 +90,7 @@ void PlanStartMenu(UninstallPlan* plan) {
         for (const std::string& name : names) {
             if (platform::FileExists(folder + name)) plan->shortcuts.push_back(folder + name);
         }
+        PlanScratchFiles(folder, &plan->shortcuts);
         plan->foldersWhenEmpty.push_back(folder);
     }
 }

@@ -34,9 +34,12 @@ TEST_F(UninstallPlanTest, PlansOnlyWhatIsThereInTheOrderOfRemoval) {
     fake::Files().AddFile(kFolder + "~gone.cok", "cut short");
     fake::Files().AddFile(kFolder + "~nvf.cok", "cut short");
     fake::Files().AddFile(kFolder + "~notes.txt", "the user's");
+    // A run stopped while it removed a name left its empty scratch file.
+    fake::Files().AddFile(kFolder + "~nv1A2B.tmp", "");
     const UninstallPlan plan = PlanUninstall("Norvelik.exe;gone.cok;nvf.cok;", kFolder);
     EXPECT_EQ(plan.files, (std::vector<std::string>{kFolder + "Norvelik.exe", kFolder + "~gone.cok",
-                                                    kFolder + "nvf.cok", kFolder + "~nvf.cok"}));
+                                                    kFolder + "nvf.cok", kFolder + "~nvf.cok",
+                                                    kFolder + "~nv1A2B.tmp"}));
     EXPECT_EQ(plan.shortcuts,
               (std::vector<std::string>{
                   std::string(fake::kCommonStartMenu) + "Норвелик.lnk",

@@ -129,9 +129,10 @@ nv_fault_folder() {
     mktemp -d "$(realpath "$work")/e2e-faults/$template"
 }
 
-# Runs COMMAND (with bash) once, in the background, as soon as a file named
-# NAME meets one of EVENTS (inotifywait's: create, moved_to, delete...) in
-# DIR: a step of a run chosen by what the run does on disk. Returns once the
+# Runs COMMAND (with bash) once, in the background, as soon as a file whose
+# name matches the pattern NAME (a bash glob) meets one of EVENTS
+# (inotifywait's: create, moved_to, delete...) in DIR: a step of a run chosen
+# by what the run does on disk. Returns once the
 # watch is set; the watcher's pid goes to the array nv_watchers, for
 # nv_stop_watchers.
 #   nv_on_file_event DIR EVENTS NAME COMMAND
@@ -145,7 +146,8 @@ nv_on_file_event() {
         inotifywait -m -e "$events" --format '%f' "$dir" 2>&3 | {
             exec 3>&-
             while IFS= read -r file; do
-                if [ "$file" = "$name" ]; then
+                # shellcheck disable=SC2053 # NAME is a pattern
+                if [[ $file == $name ]]; then
                     bash -c "$command"
                     break
                 fi

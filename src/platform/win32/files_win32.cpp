@@ -295,10 +295,11 @@ ErrorCode RemoveNameAt(const std::string& path) {
     if (IsReparsePoint(attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         return RemoveFolderLink(path);
     }
-    // An empty file of ours is renamed over the name and then deleted: a
-    // rename replaces a link as a name, where opening or deleting it may
-    // reach what it points to (Wine deletes a link's target). The rename
-    // refuses a folder, and a link to one, with kErrorAccessDenied.
+    // An empty file of ours ("~nvXXXX.tmp") is renamed over the name and then
+    // deleted: a rename replaces a link as a name, where opening or deleting
+    // it may reach what it points to (Wine deletes a link's target, and shows
+    // a link to a file as that file). The rename refuses a folder, and a link
+    // to one, with kErrorAccessDenied.
     const std::string folder = win32::ParentFolder(path);
     wchar_t placeholder[MAX_PATH];
     if (::GetTempFileNameW(Wide(folder.empty() ? "." : folder).c_str(), L"~nv", 0, placeholder) ==
