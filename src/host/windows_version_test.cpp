@@ -60,9 +60,10 @@ TEST_F(WindowsVersionTest, DescribesTheSystemsThatMatter) {
     } rows[] = {
         {"7 SP1 x64 with product name", Version(6, 1, 2, "Service Pack 1", 1), 9, "",
          "Windows 7 Ultimate", "Windows 7 Ultimate 64-bit Service Pack 1", true, false},
+        // The product name replaces all the banner would have given.
         {"10 reporting 6.2", Version(6, 2, 2, "", 1), 9,
          "\r\nMicrosoft Windows [Version 10.0.19045.2965]\r\n", "Windows 10 Pro",
-         "Windows 10 Pro 64-bit", true, true},
+         "Windows 10 Pro 64-bit", true, false},
         {"10 reporting 6.2, no product name", Version(6, 2, 2, "", 1), 9,
          "\r\nMicrosoft Windows [Version 10.0.19045.2965]\r\n", nullptr,
          "Microsoft Windows 10  64-bit", true, true},
