@@ -4,18 +4,22 @@
 # win10`, where the version query reports 6.2), side by side in one run, each
 # beside a bare window program started the same way (bare_window.exe).
 #
-#   bench/start_bench.sh [RUNS] [SETUP]   (default 15 runs of build/windows/bin/setup_small.exe)
+#   bench/start_bench.sh [RUNS] [SETUP...]   (default 15 runs of build/windows/bin/setup_small.exe)
 #
-# Needs the windows build (window_start.exe, bare_window.exe). SETUP may be a
-# setup program of another build, e.g. one of an earlier commit.
+# Needs the windows build (window_start.exe, bare_window.exe). Several SETUP
+# programs (of other builds, e.g. of an earlier commit) are timed in the
+# same rounds, one after the other, so that they meet the same machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=${1:-15}
+shift || true
 bin=build/windows/bin
-setup=$(realpath "${2:-$bin/setup_small.exe}")
-[[ -f $bin/window_start.exe && -f $bin/bare_window.exe && -f $setup ]] ||
-    { echo "build the windows build first" >&2; exit 1; }
+setups=()
+for setup in "${@:-$bin/setup_small.exe}"; do setups+=("$(realpath "$setup")"); done
+for file in "$bin/window_start.exe" "$bin/bare_window.exe" "${setups[@]}"; do
+    [[ -f $file ]] || { echo "no $file: build the windows build first" >&2; exit 1; }
+done
 
 # shellcheck source=tests/e2e/wine_prefix.sh
 source tests/e2e/wine_prefix.sh
@@ -39,8 +43,12 @@ trap cleanup EXIT
 for mode in $modes; do
     nv_prefix_from_template "$PWD/build/windows/wine-templates" win64 "$work/$mode"
     mkdir -p "$work/$mode/drive_c/bench"
-    cp "$setup" "$work/$mode/drive_c/bench/setup.exe"
     cp "$bin/bare_window.exe" "$bin/window_start.exe" "$work/$mode/drive_c/bench/"
+    # Each setup as setup.exe in a folder of its own, as a user would have it.
+    for i in "${!setups[@]}"; do
+        mkdir -p "$work/$mode/drive_c/bench/$i"
+        cp "${setups[i]}" "$work/$mode/drive_c/bench/$i/setup.exe"
+    done
 done
 env -u DISPLAY WINEPREFIX="$work/win10" "${russian[@]}" wine winecfg -v win10
 WINEPREFIX="$work/win10" wineserver -w
@@ -53,10 +61,9 @@ while [[ ! -s $work/display ]]; do sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
 for mode in $modes; do WINEPREFIX=$work/$mode wineserver -p; done
 
-measure() {
-    WINEPREFIX=$work/$1 "${russian[@]}" wine 'C:\bench\window_start.exe' \
-        NvBareWindow 'C:\bench\bare_window.exe' NorvelikFormWidget 'C:\bench\setup.exe'
-}
+programs=(NvBareWindow 'C:\bench\bare_window.exe')
+for i in "${!setups[@]}"; do programs+=(NorvelikFormWidget "C:\\bench\\$i\\setup.exe"); done
+measure() { WINEPREFIX=$work/$1 "${russian[@]}" wine 'C:\bench\window_start.exe' "${programs[@]}"; }
 # A first round that is not counted: the first start of a program in a
 # prefix reads its files from the disk.
 for mode in $modes; do measure "$mode" >/dev/null; done
@@ -68,22 +75,32 @@ for i in $(seq "$runs"); do
 done
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
-times() { sed -n "s/^C:.bench.$2 ms=\([0-9.]*\).*/\1/p" "$work/$1.out"; }
+# The times of one program (its path in C:\bench) in one mode.
+times() { grep -F "C:\\bench\\$2 ms=" "$work/$1.out" | sed 's/.* ms=//' | tr -d '\r'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
-declare -A bare form
-echo "runs: $runs, setup: $setup"
-echo "| mode | version query | bare window | setup form | form less bare window |"
-echo "|---|---|---:|---:|---:|"
+declare -A median_of
+echo "runs: $runs"
+for i in "${!setups[@]}"; do echo "setup $i: ${setups[i]}"; done
+echo "| mode | version query | program | median | less the bare window |"
+echo "|---|---|---|---:|---:|"
 for mode in $modes; do
-    bare[$mode]=$(times "$mode" bare_window.exe | median)
-    form[$mode]=$(times "$mode" setup.exe | median)
-    version=$(sed -n 's/^version //p' "$work/$mode.out" | sort -u | tr -d '\r' | paste -sd,)
-    echo "| $mode | $version | ${bare[$mode]} ms | ${form[$mode]} ms |" \
-        "$(awk -v a="${form[$mode]}" -v b="${bare[$mode]}" 'BEGIN {printf "%.1f", a - b}') ms |"
+    version=$(sed -n 's/^version //p' "$work/$mode.out" | tr -d '\r' | sort -u | paste -sd,)
+    median_of[$mode.bare]=$(times "$mode" bare_window.exe | median)
+    echo "| $mode | $version | bare window | ${median_of[$mode.bare]} ms | |"
+    for i in "${!setups[@]}"; do
+        median_of[$mode.$i]=$(times "$mode" "$i\\setup.exe" | median)
+        echo "| $mode | $version | setup $i, its form | ${median_of[$mode.$i]} ms |" \
+            "$(awk -v a="${median_of[$mode.$i]}" -v b="${median_of[$mode.bare]}" \
+                'BEGIN {printf "%.1f", a - b}') ms |"
+    done
 done
 echo
-echo "setup form, Windows 10 mode / Windows 7 mode: $(ratio "${form[win10]}" "${form[win7]}")" \
-    "(bare window: $(ratio "${bare[win10]}" "${bare[win7]}"))"
-for mode in $modes; do
-    echo "$mode setup form, each run (ms): $(times "$mode" setup.exe | paste -sd' ')"
+echo "Windows 10 mode / Windows 7 mode: bare window" \
+    "$(ratio "${median_of[win10.bare]}" "${median_of[win7.bare]}")"
+for i in "${!setups[@]}"; do
+    echo "Windows 10 mode / Windows 7 mode: setup $i's form" \
+        "$(ratio "${median_of[win10.$i]}" "${median_of[win7.$i]}")"
+    for mode in $modes; do
+        echo "  $mode, each run (ms): $(times "$mode" "$i\\setup.exe" | paste -sd' ')"
+    done
 done
