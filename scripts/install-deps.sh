@@ -2,7 +2,8 @@
 # Installs everything the two builds and the tests need on a Debian 12 machine:
 # the native toolchain with GoogleTest, the i686 MinGW-w64 cross compiler, 32-bit
 # and 64-bit Wine, Xvfb, the ru_RU / en_US locales Wine takes its LCID from, and
-# osslsigncode with openssl for signing the programs (and the signing tests).
+# osslsigncode with openssl for signing the programs (and the signing tests),
+# and inotify-tools, with which the fault tests act at a chosen step of a run.
 # Safe to run again: it only installs what is missing.
 set -euo pipefail
 
@@ -18,7 +19,8 @@ fi
 
 for pkg in cmake ninja-build g++ libgtest-dev googletest pkg-config osslsigncode openssl \
            g++-mingw-w64-i686 binutils-mingw-w64-i686 \
-           wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick fonts-dejavu-core locales file nsis; do
+           wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick fonts-dejavu-core locales file nsis \
+           inotify-tools; do
     have "$pkg" || need+=("$pkg")
 done
 

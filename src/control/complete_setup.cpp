@@ -31,11 +31,11 @@ constexpr int kWindowSearches = 11;
 constexpr std::uint32_t kWindowPauseMs = 1024;
 
 // Russian in both modes: the product itself speaks only Russian. The desktop
-// sentence appears only where the registration made the desktop shortcut.
+// sentence appears only where the registration saved the desktop shortcut.
 std::string BuildFinalMessage(const InstallerState& s) {
     std::string text =
         "На Ваш компьютер установлена программа \"" + s.ShortTitleRu + "\" " + s.VersionText + ".";
-    if (s.CreateDesktopIcon && !s.CommonDesktopFolder.empty()) {
+    if (s.CreateDesktopIcon && s.DesktopShortcutSaved) {
         text +=
             "\r\n\r\nНа \"Рабочий стол\" помещён ярлык программы,\r\n"
             "который Вы можете без вреда удалить или переместить.";

@@ -90,18 +90,22 @@ TEST_F(CompleteSetupTest, ShowsTheCompletionMessage) {
         bool desktopIcon;
         bool desktopFolder;
         std::string text;
+        bool shortcutsFail = false;
     } rows[] = {
         {true, false, true, kInstalled},
         {true, true, true, std::string(kInstalled) + kDesktopSentence},
         {false, false, true, kInstalled},
         {false, true, true, std::string(kInstalled) + kDesktopSentence},
         {true, true, false, kInstalled},
+        // Asked for, but the shortcut could not be saved.
+        {true, true, true, kInstalled, true},
     };
     for (const Row& r : rows) {
         SetUp();
         State().IsRussian = r.russian;
         State().CreateDesktopIcon = r.desktopIcon;
         if (!r.desktopFolder) State().CommonDesktopFolder = "";
+        fake::Shell().linkSaveFails = r.shortcutsFail;
         CompleteSetup();
         ASSERT_EQ(fake::MessageBoxes().shown.size(), 1u);
         const fake::ShownBox& box = fake::MessageBoxes().shown[0];
@@ -111,7 +115,7 @@ TEST_F(CompleteSetupTest, ShowsTheCompletionMessage) {
         EXPECT_TRUE(box.extended);
         EXPECT_EQ(box.language, 0x19);
         EXPECT_EQ(fake::Files().HasFile("C:\\Users\\Public\\Desktop\\Норвелик.lnk"),
-                  r.desktopIcon && r.desktopFolder);
+                  r.desktopIcon && r.desktopFolder && !r.shortcutsFail);
     }
 }
 

@@ -19,6 +19,9 @@ std::int32_t FolderSizeKB(const std::string& folder) {
         // A subfolder that cannot be listed counts as empty.
         if (platform::ListFolder(current, &entries) != platform::kSuccess) continue;
         for (const platform::FolderEntry& entry : entries) {
+            // A link is not the product's: neither walked into (a link back
+            // up the tree would never end) nor counted.
+            if (entry.isLink) continue;
             if (entry.isFolder) {
                 toVisit.push_back(current + entry.name);
             } else {

@@ -49,6 +49,21 @@ TEST_F(FolderSizeTest, CountsWholeKilobytesOfEveryFileBelowTheFolder) {
     }
 }
 
+// Links are not the product's files: never walked into, so that two links
+// back to the folder cannot keep the walk going, and never counted.
+TEST_F(FolderSizeTest, NeitherFollowsNorCountsLinks) {
+    fake::FakeFiles& files = fake::Files();
+    files.AddFile("C:\\P\\a", "");
+    files.File("C:\\P\\a")->reportedSize = 2048;
+    files.AddFile("C:\\Elsewhere\\big", "");
+    files.File("C:\\Elsewhere\\big")->reportedSize = kGiB;
+    files.AddFolderLink("C:\\P\\Back", "C:\\P");
+    files.AddFolderLink("C:\\P\\Sub\\Up", "C:\\P");
+    files.AddFolderLink("C:\\P\\Out", "C:\\Elsewhere");
+    files.AddLink("C:\\P\\big", "C:\\Elsewhere\\big");
+    EXPECT_EQ(FolderSizeKB("C:\\P\\"), 2);
+}
+
 TEST_F(FolderSizeTest, AnswersMinusOneForNoFolder) {
     fake::Files().AddFile("C:\\P\\file", "x");
     EXPECT_EQ(FolderSizeKB(""), -1);

@@ -3,7 +3,10 @@
 #include "engine/install_file.h"
 #include "engine/item_checksum.h"
 #include "engine/progress_unit.h"
+#include "host/folder_refusal.h"
 #include "host/message_boxes.h"
+#include "host/paths.h"
+#include "installation/checked_folder.h"
 #include "installation/file_list.h"
 #include "installation/installer_state.h"
 #include "platform/clock.h"
@@ -53,17 +56,30 @@ void TakeChecksumOfFirst(const std::string& list, ItemChecksum* checksum) {
 }
 
 // Waits for the file to show up. The first pause is also used to take the
-// checksum of the next item, the first of `rest`, ahead of its write.
-void WaitForFile(const FileListEntry& entry, const std::string& rest, ItemChecksum* checksum) {
+// checksum of the next item, the first of `rest`, ahead of its write. A
+// program folder swapped for a link meanwhile ends the wait at once: the
+// file cannot show up there, and the caller says why.
+void WaitForFile(const FileListEntry& entry, const std::string& rest, ItemChecksum* checksum,
+                 CheckedFolder* programFolder) {
     for (int tests = 0;; ++tests) {
         const std::uint64_t start = platform::PreciseTickUs();
         if (tests == 0) TakeChecksumOfFirst(rest, checksum);
         PauseFrom(start);
         if (tests == kFileWaitTests) break;
-        if (platform::FileExists(entry.targetPath)) return;
+        if (platform::FileExists(entry.targetPath) || !programFolder->StillItself()) return;
     }
     const std::string file = entry.resourceName + "." + entry.resourceType;
     ErrorBox("Can't install file " + file, "Не удается установить файл " + file);
+}
+
+// The folder that is not what its path claims, of the program folder and
+// the folder `targetPath` lies in (the language folder, or one an entry
+// names itself); "" when both are.
+std::string RefusedFolderFor(const std::string& targetPath, CheckedFolder* programFolder) {
+    if (!programFolder->StillItself()) return programFolder->Path();
+    const std::string folder = FolderOfFile(targetPath);
+    if (folder.empty() || CheckedFolder(folder).StillItself()) return std::string();
+    return folder;
 }
 
 }  // namespace
@@ -72,6 +88,10 @@ bool InstallFileSet() {
     InstallerState& s = State();
     const int count = CountFileListEntries(s.FileList);
     if (count == 0) return false;
+
+    // Held for the whole set, and checked before each file: a link swapped in
+    // for the folder halfway through must not receive the rest.
+    CheckedFolder programFolder(s.ProgramFolder);
 
     // Each item's checksum is taken ahead of its write, each but the first's
     // in the pause after the file before it, which the set waits anyway.
@@ -85,14 +105,26 @@ bool InstallFileSet() {
     for (int k = 1; k <= count; ++k) {
         const FileListEntry entry =
             ParseFileListEntry(FirstFileListEntry(s.FileList), s.ProgramFolder);
+        const std::string refused = RefusedFolderFor(entry.targetPath, &programFolder);
+        if (!refused.empty()) {
+            HideProgress();  // the topmost window would stand over the message
+            ReportFolderNotItself(refused);
+            return false;
+        }
         SetProgressText(entry.targetPath);
         InstallFileFromResource(entry.resourceName, entry.resourceType, entry.targetPath, true,
                                 &checksum);
         SetProgressPosition(k);
         const std::string rest = WithoutFirstFileListEntry(s.FileList);
-        WaitForFile(entry, rest, &checksum);
+        WaitForFile(entry, rest, &checksum, &programFolder);
         s.FileList = rest;
     }
     HideProgress();
+    // Swapped during the last file's wait: what was written is not where it
+    // seems, and nothing that follows may go there either.
+    if (!programFolder.StillItself()) {
+        ReportFolderNotItself(programFolder.Path());
+        return false;
+    }
     return true;
 }

@@ -172,6 +172,56 @@ TEST_F(InstallFileSetTest, FileThatAppearsLateEndsTheWaitWithoutMessage) {
     EXPECT_EQ(fake::Clock().sleeps.size(), 64u);
 }
 
+// A user who can rename the program folder may put a link to a folder of
+// theirs in its place while the files are written, so that an elevated
+// setup writes the rest there, over files of the same names. Windows refuses
+// the swap while the set holds the folder; where it goes through all the
+// same (Wine), or the link stood there from the start, nothing more is
+// written and the user is told.
+TEST_F(InstallFileSetTest, NoFileGoesThroughALinkPutInThePlaceOfTheFolder) {
+    enum class Swap { RefusedWhileHeld, DuringTheThirdPause, BeforeTheStart };
+    const std::string folder = "C:\\Program Files\\Norvelik\\";
+    const std::string elsewhere = "C:\\Users\\Public\\Documents\\";
+    for (Swap swap : {Swap::RefusedWhileHeld, Swap::DuringTheThirdPause, Swap::BeforeTheStart}) {
+        fake::ResetAll();
+        State().FoldersRefused.clear();
+        fake::FakeFiles& files = fake::Files();
+        files.AddFolder(folder);
+        files.AddFile(elsewhere + "nvm0.cok", "the user's");
+        State().FileList = kProductList;
+        AddItems(kProductList);
+        bool swapped = false;
+        if (swap == Swap::BeforeTheStart) {
+            swapped = files.ReplaceFolderWithLink(folder, elsewhere);
+        } else {
+            fake::Clock().afterSleep = [&](std::size_t sleeps) {
+                if (sleeps == 3) {
+                    swapped = files.ReplaceFolderWithLink(folder, elsewhere,
+                                                          swap != Swap::RefusedWhileHeld);
+                }
+            };
+        }
+        const int row = static_cast<int>(swap);
+
+        EXPECT_EQ(InstallFileSet(), swap == Swap::RefusedWhileHeld) << row;
+        EXPECT_EQ(swapped, swap != Swap::RefusedWhileHeld) << row;
+        EXPECT_EQ(fake::FileNamesIn(elsewhere), std::vector<std::string>{"nvm0.cok"}) << row;
+        EXPECT_EQ(files.Bytes(elsewhere + "nvm0.cok"), "the user's") << row;
+        if (swap == Swap::RefusedWhileHeld) {
+            EXPECT_EQ(fake::FileNamesIn(folder).size(), 29u);
+            EXPECT_TRUE(Boxes().empty());
+            continue;
+        }
+        ASSERT_EQ(Boxes().size(), 1u) << row;
+        EXPECT_EQ(Boxes()[0].text, "The folder " + folder +
+                                       " is a link to another place, or was replaced by one "
+                                       "while the program worked. To keep what is there safe, "
+                                       "nothing is written to it or deleted from it.")
+            << row;
+        EXPECT_FALSE(fake::ProgressWindow().visible) << row;
+    }
+}
+
 // A window that never comes up costs a bounded wait, not the installation.
 TEST_F(InstallFileSetTest, InstallsEvenWhenTheWindowNeverComesUp) {
     fake::ProgressWindow().comesUp = false;

@@ -8,8 +8,10 @@
 #include "engine/registration_texts.h"
 #include "engine/shell_links.h"
 #include "engine/uninstall_entry.h"
+#include "host/folder_refusal.h"
 #include "host/message_boxes.h"
 #include "host/registry.h"
+#include "installation/folder_rights.h"
 #include "installation/installer_state.h"
 #include "installation/path_rules.h"
 #include "platform/files.h"
@@ -31,33 +33,76 @@ void ShowRightsMessage() {
 // relative and would land beside the setup: there are no Start-menu items then.
 bool HasStartMenuFolder() { return IsAbsolutePath(State().StartMenuFolder); }
 
+// False, with the user told, when a link stands at `folder` or on the way to
+// it: a shortcut written there would land wherever the link leads.
+bool NoLinkAtOrOnTheWay(const std::string& folder) {
+    if (platform::CheckRealFolder(folder) != platform::kErrorReparsePointEncountered) return true;
+    ReportFolderNotItself(folder);
+    return false;
+}
+
 // Every folder of an earlier installation's Start menu goes, so that no old
-// shortcut survives; then the product's folder is made anew. Failures here
+// shortcut survives; then the product's folder is made anew. What a link
+// there leads to stays, and the user is told of the link. Failures here
 // change nothing for the rest of the installation.
 void RenewStartMenuFolder() {
     const InstallerState& s = State();
-    DeleteFolderTree(s.UserStartMenuFolderEn);
-    DeleteFolderTree(s.UserStartMenuFolderRu);
-    DeleteFolderTree(s.StartMenuFolder);
+    for (const std::string& folder :
+         {s.UserStartMenuFolderEn, s.UserStartMenuFolderRu, s.StartMenuFolder}) {
+        DeleteFolderTree(folder);
+        if (IsAbsolutePath(folder)) NoLinkAtOrOnTheWay(folder);
+    }
     if (HasStartMenuFolder()) platform::CreateFolder(s.StartMenuFolder);
-    platform::CreateFolder(s.ProgramFolder);
+}
+
+// The program folder, made if it is missing, is a real folder that only the
+// administrators may change, so that nobody else can swap the programs an
+// administrator runs from it. False, with the user told, when it cannot be
+// made so: nothing is installed then.
+bool PrepareProgramFolder() {
+    const std::string& folder = State().ProgramFolder;
+    if (!platform::FolderExists(folder)) {
+        // Not tested: a folder that cannot be made fails each file, which reports itself.
+        platform::CreateFolderTree(folder, kProgramFolderRights);
+        return true;
+    }
+    if (platform::CheckRealFolder(folder) == platform::kErrorReparsePointEncountered) {
+        ReportFolderNotItself(folder);
+        return false;
+    }
+    if (RestrictToAdministrators(folder)) return true;
+    ErrorBox("Only the administrators may be allowed to change the folder " + folder +
+                 ", and its rights cannot be set so. Nothing has been installed there.",
+             "Изменять папку " + folder +
+                 " должны иметь право только администраторы, а задать ей такие права не "
+                 "удаётся. В неё ничего не установлено.");
+    return false;
+}
+
+bool StartMenuIsUsable() {
+    return HasStartMenuFolder() && NoLinkAtOrOnTheWay(State().StartMenuFolder);
 }
 
 // Shortcuts that cannot be saved are not reported: the product is installed.
+// Whether the desktop shortcut was saved goes into the installer state, for
+// the completion message.
 void CreateShortcuts(const RegistrationTexts& texts, bool createDesktopShortcut) {
-    const InstallerState& s = State();
+    InstallerState& s = State();
     const std::string program = s.ProgramFolder + s.ProductName + ".exe";
-    if (HasStartMenuFolder()) {
+    const bool startMenu = StartMenuIsUsable();
+    if (startMenu) {
         CreateShellLink(program, s.StartMenuFolder + texts.displayText + ".lnk", "",
                         texts.descriptionText, 0);
     }
     // Without an all-users desktop the shortcut would land in the working
     // folder, so it is left out.
-    if (createDesktopShortcut && !s.CommonDesktopFolder.empty()) {
-        CreateShellLink(program, s.CommonDesktopFolder + texts.displayText + ".lnk", "",
-                        texts.descriptionText, 0);
+    if (createDesktopShortcut && !s.CommonDesktopFolder.empty() &&
+        NoLinkAtOrOnTheWay(s.CommonDesktopFolder)) {
+        s.DesktopShortcutSaved =
+            CreateShellLink(program, s.CommonDesktopFolder + texts.displayText + ".lnk", "",
+                            texts.descriptionText, 0);
     }
-    if (HasStartMenuFolder()) {
+    if (startMenu) {
         CreateShellLink(s.ProgramFolder + "Uninstall.exe",
                         s.StartMenuFolder + texts.uninstallShortcutName + ".lnk", "",
                         texts.descriptionText, 0);
@@ -71,12 +116,15 @@ bool RegisterAndInstall(const RegistrationTexts& texts, bool createDesktopShortc
     Registry& reg = *s.Reg;
 
     reg.SetRoot(platform::RegRoot::LocalMachine);
-    // Not tested: a key that cannot be opened makes the first write raise.
-    reg.OpenKey(s.UninstallKey + s.ProductName, true);
+    // A key that cannot be opened takes no value, and neither does a link,
+    // which would put the entry where whoever made it chose: as with a
+    // refused write, nothing is written or installed.
+    const std::string entryKey = s.UninstallKey + s.ProductName;
+    if (!reg.OpenKey(entryKey, true)) throw RegistryError("Failed to open '" + entryKey + "'");
     for (const UninstallValue& value : UninstallValues(texts)) WriteUninstallValue(reg, value);
 
     RenewStartMenuFolder();
-    if (!CurrentFileSetInstaller()()) return false;
+    if (!PrepareProgramFolder() || !CurrentFileSetInstaller()()) return false;
 
     CreateShortcuts(texts, createDesktopShortcut);
     const std::int32_t sizeKb = FolderSizeKB(s.ProgramFolder);
@@ -90,7 +138,7 @@ bool RegisterAndInstall(const RegistrationTexts& texts, bool createDesktopShortc
         reg.DeleteKey(s.Wow64UninstallKey);
     }
 
-    if (HasStartMenuFolder()) {
+    if (StartMenuIsUsable()) {
         WriteWebShortcut(s.StartMenuFolder + texts.webShortcutName + ".url", s.WebAddress);
     }
     return true;

@@ -107,15 +107,18 @@ TEST_F(RegistrationTest, LeavesOutVersionNumbersThatAreNotSet) {
 }
 
 // Whatever keeps the entry from being written, the user hears of missing
-// rights, and neither a folder nor a file is touched afterwards.
+// rights, and neither a folder nor a file is touched afterwards. A link at the
+// entry's name is never written through: the key it leads to keeps its values.
 TEST_F(RegistrationTest, RefusedRegistryShowsRightsMessageAndTouchesNothing) {
-    enum class Refusal { NotAdmin, KeyLocked, KeyReadOnly, MachineReadOnly };
-    for (Refusal refusal :
-         {Refusal::NotAdmin, Refusal::KeyLocked, Refusal::KeyReadOnly, Refusal::MachineReadOnly}) {
+    enum class Refusal { NotAdmin, KeyLocked, KeyReadOnly, MachineReadOnly, KeyIsALink };
+    const char* elsewhere = "HKLM\\Software\\Other\\Program";
+    for (Refusal refusal : {Refusal::NotAdmin, Refusal::KeyLocked, Refusal::KeyReadOnly,
+                            Refusal::MachineReadOnly, Refusal::KeyIsALink}) {
         SetUp();
         const InstallerState& s = State();
         fake::Files().AddFile(s.StartMenuFolder + "old.lnk", "old");
         fake::Files().journal.clear();
+        fake::Registry().SetString(elsewhere, "DisplayName", "Другая программа");
         switch (refusal) {
             case Refusal::NotAdmin:
                 State().IsAdmin = false;
@@ -129,6 +132,9 @@ TEST_F(RegistrationTest, RefusedRegistryShowsRightsMessageAndTouchesNothing) {
             case Refusal::MachineReadOnly:
                 fake::Registry().hklmReadOnly = true;
                 break;
+            case Refusal::KeyIsALink:
+                fake::Registry().MakeLink(fake::kProductKey, elsewhere);
+                break;
         }
         const int row = static_cast<int>(refusal);
 
@@ -140,12 +146,19 @@ TEST_F(RegistrationTest, RefusedRegistryShowsRightsMessageAndTouchesNothing) {
                   "Please contact your system administrator.")
             << row;
         EXPECT_EQ(box.style, 0x200010u) << row;
-        EXPECT_TRUE(fake::Registry().ValueNamesInOrder(fake::kProductKey).empty()) << row;
-        EXPECT_TRUE(fake::Shell().deletedTrees.empty()) << row;
+        EXPECT_EQ(fake::Registry().IsLink(fake::kProductKey), refusal == Refusal::KeyIsALink)
+            << row;
+        if (refusal != Refusal::KeyIsALink) {
+            EXPECT_TRUE(fake::Registry().ValueNamesInOrder(fake::kProductKey).empty()) << row;
+        }
+        EXPECT_EQ(fake::Registry().ValueNamesInOrder(elsewhere),
+                  std::vector<std::string>{"DisplayName"})
+            << row;
+        EXPECT_EQ(fake::Registry().String(elsewhere, "DisplayName"), "Другая программа") << row;
         EXPECT_TRUE(fake::Files().journal.empty()) << row;
         EXPECT_TRUE(fake::Files().HasFile(s.StartMenuFolder + "old.lnk")) << row;
         EXPECT_EQ(fake::FileSet().calls, 0) << row;
-        EXPECT_TRUE(fake::Shell().links.empty()) << row;
+        EXPECT_TRUE(fake::SavedLinks().empty()) << row;
     }
 }
 
@@ -183,7 +196,7 @@ TEST_F(RegistrationTest, FailedFileSetKeepsTheValuesAndMakesNoShortcut) {
     names.insert(names.begin(), "EstimatedSize");
     EXPECT_EQ(fake::Registry().ValueNamesInOrder(fake::kProductKey), names);
     EXPECT_EQ(fake::Registry().Value(fake::kProductKey, "EstimatedSize")->number, 777u);
-    EXPECT_TRUE(fake::Shell().links.empty());
+    EXPECT_TRUE(fake::SavedLinks().empty());
     EXPECT_TRUE(fake::FileNamesIn(s.StartMenuFolder).empty());
     EXPECT_TRUE(fake::Registry().KeyExists(fake::kWow64ProductKey));
 }
@@ -266,7 +279,7 @@ TEST_F(RegistrationTest, MakesTheShortcutsOfTheMode) {
             EXPECT_EQ(saved.iconPath, l.target);
             EXPECT_EQ(saved.iconIndex, 0);
         }
-        EXPECT_EQ(fake::Shell().links.size(), links.size());
+        EXPECT_EQ(fake::SavedLinks().size(), links.size());
         EXPECT_EQ(fake::Files().Bytes(s.StartMenuFolder + r.webLink),
                   r.startMenuKnown ? "[InternetShortcut]\r\nURL=https://norvelik.ru\r\n" : "");
         EXPECT_TRUE(fake::Registry().HasValue(fake::kProductKey, "EstimatedSize"));
@@ -278,7 +291,7 @@ TEST_F(RegistrationTest, MakesTheShortcutsOfTheMode) {
 TEST_F(RegistrationTest, SkipsTheDesktopShortcutWhenTheSystemNamesNoDesktop) {
     State().CommonDesktopFolder = "";
     EXPECT_TRUE(InstallAndRegister(true));
-    EXPECT_EQ(fake::Shell().links.size(), 2u);
+    EXPECT_EQ(fake::SavedLinks().size(), 2u);
     // The fake file system keeps a relative path as it is given.
     EXPECT_FALSE(fake::Files().HasFile("Норвелик.lnk"));
     EXPECT_EQ(fake::FileNamesIn(State().StartMenuFolder).size(), 3u);
@@ -313,14 +326,16 @@ TEST_F(RegistrationTest, RenewsEveryEarlierStartMenuFolderBeforeInstalling) {
     fake::Files().AddFile(s.StartMenuFolder + "Readme\\readme.txt", "old");
 
     EXPECT_TRUE(InstallAndRegister(false));
-    // The fake shell also records the subfolders it empties on the way: keep
-    // the trees that were asked for.
-    const std::vector<std::string> asked{RemoveTrailingBackslash(s.UserStartMenuFolderEn),
-                                         RemoveTrailingBackslash(s.UserStartMenuFolderRu),
-                                         RemoveTrailingBackslash(s.StartMenuFolder)};
+    // Each tree is emptied first and removed last; its subfolders go on the way.
+    const std::vector<std::string> asked{s.UserStartMenuFolderEn, s.UserStartMenuFolderRu,
+                                         s.StartMenuFolder};
     std::vector<std::string> deleted;
-    for (const std::string& tree : fake::Shell().deletedTrees) {
-        if (std::find(asked.begin(), asked.end(), tree) != asked.end()) deleted.push_back(tree);
+    for (const std::string& call : fake::Files().journal) {
+        const std::string folder = call.substr(6);
+        if (call.compare(0, 6, "rmdir ") == 0 &&
+            std::find(asked.begin(), asked.end(), folder) != asked.end()) {
+            deleted.push_back(folder);
+        }
     }
     EXPECT_EQ(deleted, asked);
     EXPECT_FALSE(fake::Files().HasFolder(s.UserStartMenuFolderEn));
@@ -330,6 +345,46 @@ TEST_F(RegistrationTest, RenewsEveryEarlierStartMenuFolderBeforeInstalling) {
               (std::vector<std::string>{"Program's website.url", "Uninstall the program.lnk",
                                         "Норвелик.lnk"}));
     EXPECT_TRUE(fake::FileSet().startMenuFolderExisted);
+}
+
+// Links a user put where the setup deletes and writes: the per-user
+// Start-menu folder made a link to their documents, links at the shortcut
+// names, and the all-users desktop behind a link. What the links lead to
+// stays as it was; the shortcuts are new files of their own where the
+// folders are real, and none goes through a link.
+TEST_F(RegistrationTest, NeitherDeletesNorWritesThroughALink) {
+    InstallerState& s = State();
+    fake::FakeFiles& files = fake::Files();
+    const std::string docs = "C:\\Users\\Lena\\Documents\\";
+    files.AddFile(docs + "Work\\report.txt", "report");
+    files.AddFile(docs + "diary.txt", "diary");
+    files.AddFile(docs + "plan.txt", "plan");
+    files.AddFolderLink(s.UserStartMenuFolderRu, docs + "Work");
+    files.AddFolder(s.StartMenuFolder);
+    files.AddLink(s.StartMenuFolder + "Норвелик.lnk", docs + "diary.txt");
+    files.AddLink(s.StartMenuFolder + "Program's website.url", docs + "plan.txt");
+    files.AddFolder("C:\\Shared\\Desktop");
+    s.CommonDesktopFolder = "C:\\Users\\Public\\Other\\Desktop\\";
+    files.AddFolderLink("C:\\Users\\Public\\Other", "C:\\Shared");
+
+    EXPECT_TRUE(InstallAndRegister(true));
+    EXPECT_EQ(files.Bytes(docs + "Work\\report.txt"), "report");
+    EXPECT_EQ(files.Bytes(docs + "diary.txt"), "diary");
+    EXPECT_EQ(files.Bytes(docs + "plan.txt"), "plan");
+    EXPECT_FALSE(files.IsLink(s.UserStartMenuFolderRu));  // removed as a name
+    for (const std::string& name :
+         {"Норвелик.lnk", "Uninstall the program.lnk", "Program's website.url"}) {
+        EXPECT_FALSE(files.IsLink(s.StartMenuFolder + name)) << name;
+        EXPECT_TRUE(files.HasFile(s.StartMenuFolder + name)) << name;
+    }
+    EXPECT_TRUE(fake::FileNamesIn("C:\\Shared\\Desktop").empty());
+    EXPECT_FALSE(s.DesktopShortcutSaved);
+    ASSERT_EQ(fake::MessageBoxes().shown.size(), 1u);
+    EXPECT_EQ(fake::MessageBoxes().shown[0].text,
+              "The folder " + s.CommonDesktopFolder +
+                  " is a link to another place, or was replaced by one while the program "
+                  "worked. To keep what is there safe, nothing is written to it or deleted "
+                  "from it.");
 }
 
 // With no per-user programs folder the per-user Start-menu folders come out
@@ -344,7 +399,6 @@ TEST_F(RegistrationTest, KeepsAFolderBesideTheSetupThatARelativePathWouldName) {
 
     EXPECT_TRUE(InstallAndRegister(false));
     EXPECT_TRUE(fake::Files().HasFile("Норвелик\\keep.txt"));
-    EXPECT_EQ(fake::Shell().deletedTrees.size(), 0u);
 }
 
 }  // namespace

@@ -10,6 +10,6 @@ std::string RemoveTrailingBackslash(const std::string& path) {
 }
 
 std::string FolderOfFile(const std::string& path) {
-    const std::string::size_type slash = path.rfind('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string::size_type end = path.find_last_of("\\:");
+    return end == std::string::npos ? std::string() : path.substr(0, end + 1);
 }

@@ -10,6 +10,6 @@ void AddTrailingBackslash(std::string& path);
 // The path without its last character when that is "\" (at most one is removed).
 std::string RemoveTrailingBackslash(const std::string& path);
 
-// The folder of a file's path, up to and including its last "\"; "" when the
-// path has none.
+// The folder of a file's path, up to and including its last "\" (or the ":"
+// of a drive-relative "D:file"); "" when the path has neither.
 std::string FolderOfFile(const std::string& path);

@@ -5,10 +5,13 @@
 
 #include "host/common_unit.h"
 #include "host/message_boxes.h"
+#include "host/paths.h"
 #include "installation/installer_state.h"
 #include "installation/product_identity.h"
+#include "installation/uninstaller_copies.h"
 #include "platform/error_codes.h"
 #include "platform/processes.h"
+#include "platform/self_removal.h"
 #include "platform/shell.h"
 #include "platform/text_code_page.h"
 
@@ -59,6 +62,8 @@ int RunProgramFrame(const StopWords& stopped, std::uint32_t lockWaitMs, void (*w
         // Every message of the run, the frame's own too, carries the product's title.
         WriteIdentityTexts();
         if (TakeOneAtATimeLock(lockWaitMs)) {
+            // With the lock no copy of the uninstaller works, but the one we may be.
+            RemoveLeftoverUninstallerCopies(FolderOfFile(platform::OwnExecutablePath()));
             // The folder dialog and the shortcuts need the component library on this thread.
             platform::InitializeComponentLibrary();
             work(context);

@@ -1,7 +1,9 @@
 // The registry object of the run: a root, at most one open key, and the access
 // mask every key is opened with (full access, in the 64-bit view on 64-bit
 // Windows). Reads of the wrong type and refused writes raise RegistryError;
-// a key that cannot be opened only answers false.
+// a key that cannot be opened only answers false. A key that is a registry
+// link is never opened nor deleted (platform/registry.h): to this object it
+// is a key that cannot be.
 #pragma once
 
 #include <cstdint>
@@ -35,7 +37,7 @@ class Registry {
     std::uint32_t Access() const { return access_; }
 
     // Closes the key that is open, then opens `path`. False, with no key open,
-    // when it cannot be opened; never raises.
+    // when it cannot be opened or is a link; never raises.
     bool OpenKey(const std::string& path, bool canCreate);
 
     // False when no key is open or the value does not exist.
@@ -48,7 +50,8 @@ class Registry {
     void WriteString(const std::string& name, const std::string& value);
     void WriteInteger(const std::string& name, std::int32_t value);
 
-    // Deletes the key with all its subkeys; false when that failed.
+    // Deletes the key with all its subkeys; false when that failed, or when
+    // the key is a link, which stays with what it leads to.
     bool DeleteKey(const std::string& path);
 
     void CloseKey();

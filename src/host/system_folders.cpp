@@ -74,7 +74,9 @@ bool ReadPerUserFolders(Registry& reg, InstallerState& s) {
 }
 
 // The folder of the product's registered uninstaller below `uninstallKey`;
-// false when none is registered there or its value names no folder.
+// false when none is registered there or its value names no folder. An entry
+// that is a registry link does not open, so no folder is taken from the key
+// it leads to, nor is the link later deleted as the 32-bit node's copy.
 bool FindEarlierInstallation(Registry& reg, const std::string& uninstallKey,
                              const std::string& productName, std::string* folder) {
     KeyCloser closer(reg);

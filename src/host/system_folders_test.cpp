@@ -66,12 +66,15 @@ TEST_F(SystemFoldersTest, FreshMachineGetsTheDefaultFolderAndTheAllUsersStartMen
 }
 
 TEST_F(SystemFoldersTest, EarlierInstallationBecomesTheDefaultFolder) {
+    enum Link { kNoLink, kNativeLink, kWow64Link, kBothLinks };
     struct Row {
         const char* what;
         const char* nativeValue;  // nullptr: no entry
         const char* wow64Value;
         const char* programFolder;
         const char* wow64Key;
+        // An entry that is a link holds no value: the key it leads to does.
+        Link link = kNoLink;
     } rows[] = {
         {"none", nullptr, nullptr, "C:\\Program Files\\Norvelik\\", ""},
         {"native view", "D:\\Apps\\Norvelik\\uninstall.exe", nullptr, "D:\\Apps\\Norvelik\\", ""},
@@ -84,14 +87,35 @@ TEST_F(SystemFoldersTest, EarlierInstallationBecomesTheDefaultFolder) {
         {"native names no folder", "uninstall.exe", "E:\\Wow\\uninstall.exe", "E:\\Wow\\",
          "Software\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Norvelik"},
         {"empty everywhere", "", "", "C:\\Program Files\\Norvelik\\", ""},
+        // An entry that is a registry link is no earlier installation, and the
+        // one under the 32-bit node is not taken to be deleted later.
+        {"native view a link", "D:\\Apps\\Norvelik\\uninstall.exe", nullptr,
+         "C:\\Program Files\\Norvelik\\", "", kNativeLink},
+        {"32-bit node a link", nullptr, "D:\\Apps\\Norvelik\\uninstall.exe",
+         "C:\\Program Files\\Norvelik\\", "", kWow64Link},
+        {"native view a link, 32-bit node real", "D:\\Native\\uninstall.exe",
+         "E:\\Wow\\uninstall.exe", "E:\\Wow\\",
+         "Software\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Norvelik",
+         kNativeLink},
+        {"both links", "D:\\Native\\uninstall.exe", "E:\\Wow\\uninstall.exe",
+         "C:\\Program Files\\Norvelik\\", "", kBothLinks},
     };
     for (const Row& r : rows) {
         fake::Registry().Reset();
         UsualMachine();
         State().Wow64UninstallKey = "stale";
-        if (r.nativeValue)
-            fake::Registry().SetString(kNativeEntry, "UninstallString", r.nativeValue);
-        if (r.wow64Value) fake::Registry().SetString(kWow64Entry, "UninstallString", r.wow64Value);
+        const char* nativeKey = kNativeEntry;
+        const char* wow64Key = kWow64Entry;
+        if (r.link == kNativeLink || r.link == kBothLinks) {
+            nativeKey = "HKLM\\Software\\Other\\Native";
+            fake::Registry().MakeLink(kNativeEntry, nativeKey);
+        }
+        if (r.link == kWow64Link || r.link == kBothLinks) {
+            wow64Key = "HKLM\\Software\\Other\\Wow64";
+            fake::Registry().MakeLink(kWow64Entry, wow64Key);
+        }
+        if (r.nativeValue) fake::Registry().SetString(nativeKey, "UninstallString", r.nativeValue);
+        if (r.wow64Value) fake::Registry().SetString(wow64Key, "UninstallString", r.wow64Value);
         ASSERT_TRUE(ReadSystemFolders()) << r.what;
         EXPECT_EQ(State().ProgramFolder, r.programFolder) << r.what;
         EXPECT_EQ(State().Wow64UninstallKey, r.wow64Key) << r.what;

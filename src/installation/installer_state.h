@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 
 class Registry;
@@ -52,9 +53,17 @@ struct InstallerState {
     // Work list, written by CompleteSetup and consumed by InstallFileSet.
     std::string FileList;
 
+    // Written by the registration once the desktop shortcut is saved: the
+    // completion message speaks of it only then.
+    bool DesktopShortcutSaved = false;
+
     // Written by InstallFileFromResource once it has said that the setup
     // program itself is damaged, which it says once.
     bool DamageReported = false;
+
+    // The folders (folded) that ReportFolderNotItself has told the user
+    // about, each once.
+    std::set<std::string> FoldersRefused;
 };
 
 // The one state of the process.

@@ -83,6 +83,18 @@ std::string NormalFolder(const std::string& path) {
     return folder;
 }
 
+std::vector<std::string> FoldersAbove(const std::string& path) {
+    const std::string folder = NormalFolder(path);
+    std::vector<std::string> above;
+    if (folder.empty()) return above;
+    // Each level ends at a "\" after the root; the last is the folder itself.
+    for (std::string::size_type end = RootOf(folder).stepsStart; end < folder.size();
+         end = folder.find('\\', end) + 1) {
+        above.push_back(folder.substr(0, end));
+    }
+    return above;
+}
+
 bool SameFileName(const std::string& a, const std::string& b) { return platform::SameName(a, b); }
 
 bool SameFolder(const std::string& a, const std::string& b) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // True for a path that names its place on its own: a drive letter, ":" and a
 // separator ("C:\..."), or a share "\\server\share" with both names given,
@@ -22,6 +23,11 @@ bool IsAbsolutePath(const std::string& path);
 // dropped, the "\\?\" prefix taken off ("\\?\UNC\s\x" becomes "\\s\x").
 // Letter case is kept as written. "" for a path that is not absolute.
 std::string NormalFolder(const std::string& path);
+
+// The folders that hold the folder an absolute path names, from its root
+// down to the one just above it, each in the normal spelling: "C:\A\B"
+// gives "C:\" and "C:\A\". Nothing for a root or a path that is not absolute.
+std::vector<std::string> FoldersAbove(const std::string& path);
 
 // Windows compares names without regard to letter case, and folds the
 // Cyrillic letters as well as A to Z: those of Windows-1251 while the texts

@@ -26,6 +26,12 @@ constexpr ErrorCode kErrorDirNotEmpty = 145;
 constexpr ErrorCode kErrorAlreadyExists = 183;
 constexpr ErrorCode kErrorFilenameTooLong = 206;
 constexpr ErrorCode kErrorMoreData = 234;
+// ERROR_STOPPED_ON_SYMLINK: the registry calls refuse a key that is a link
+// with it (platform/registry.h).
+constexpr ErrorCode kErrorStoppedOnSymlink = 681;
 constexpr ErrorCode kErrorTimeout = 1460;
+// A link, junction or other reparse point stood where a real file or folder
+// was expected (ERROR_REPARSE_POINT_ENCOUNTERED).
+constexpr ErrorCode kErrorReparsePointEncountered = 4395;
 
 }  // namespace platform

@@ -5,6 +5,17 @@
 // process that opens a path below HKLM\Software without kKeyWow64_64Key is
 // redirected to Software\WOW6432Node; with the flag it reaches the 64-bit view.
 // Every call returns a Windows error code (kSuccess on success) and never throws.
+//
+// A key can be a registry link, which the system follows to another key
+// wherever a program opens it by name. These calls never follow one at the
+// key they open, create or delete: such a key is refused with
+// kErrorStoppedOnSymlink, and a tree deletion removes a link below the key
+// as the link key itself, never what it leads to. Links on the way to the
+// key, at the keys its path passes through, are followed as the system
+// follows them for every program: Windows keeps links of its own there
+// (HKLM\System\CurrentControlSet), only an administrator can make one under
+// HKLM, and every other reader of the path (the list of installed programs
+// among them) reaches the same key through it.
 #pragma once
 
 #include <cstdint>
@@ -30,8 +41,11 @@ constexpr std::uint32_t kKeyWow64_64Key = 0x0100;
 constexpr std::uint32_t kKeyWow64_32Key = 0x0200;
 
 // Opens `path` (backslash separated, relative to `root`; a trailing backslash
-// is allowed) with `access`. With `create` a missing key and its missing
-// parents are created. On failure *key is kNoKey.
+// is allowed) with `access`, to which the right to query values is added
+// (it tells a link). With `create` a missing key and its missing parents are
+// created. A key that is a link, even one leading nowhere, gives
+// kErrorStoppedOnSymlink and is neither followed nor created through. On
+// failure *key is kNoKey.
 ErrorCode RegOpen(RegRoot root, const std::string& path, std::uint32_t access, bool create,
                   RegKey* key);
 
@@ -52,7 +66,11 @@ ErrorCode RegWriteDword(RegKey key, const std::string& name, std::uint32_t value
 
 // Deletes the key at `path` with all its subkeys and values. `access` carries
 // the view flags (kKeyWow64_64Key) that select which key is meant. An empty
-// path, which would name the root itself, is refused (kErrorInvalidParameter).
+// path, which would name the root itself, is refused (kErrorInvalidParameter),
+// and so is a key that is a link (kErrorStoppedOnSymlink): both stay whole.
+// A link among the subkeys goes as the link key; the key it leads to keeps
+// its values and subkeys. On another failure the keys deleted so far stay
+// deleted.
 ErrorCode RegDeleteTree(RegRoot root, const std::string& path, std::uint32_t access);
 
 void RegClose(RegKey key);

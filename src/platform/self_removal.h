@@ -1,8 +1,7 @@
 // What the uninstaller needs beyond the setup's services: its own path, a copy
 // of itself in a folder of the administrators' that it starts and that waits
-// for the uninstaller which started it, folders removed only when empty, and
-// files the system deletes at the next start because they cannot go now (a
-// running program's own file).
+// for the uninstaller which started it, and files the system deletes at the next start because they
+// cannot go now (a running program's own file).
 #pragma once
 
 #include <cstdint>
@@ -45,9 +44,6 @@ ErrorCode StartProcess(const std::string& executable, const std::string& argumen
 // Waits at most `timeoutMs` for the process with this id to end. True when it
 // has ended (or no longer exists), false when it still runs.
 bool WaitForProcessExit(std::uint32_t processId, std::uint32_t timeoutMs);
-
-// Removes a folder that holds nothing; kErrorDirNotEmpty when it holds anything.
-ErrorCode RemoveEmptyFolder(const std::string& path);
 
 // Asks the system to delete the file (or empty folder) when it next starts.
 ErrorCode DeleteAfterReboot(const std::string& path);

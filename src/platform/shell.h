@@ -1,5 +1,5 @@
 // The shell and the component object library: rights, opening programs,
-// deleting folder trees, shortcut files and the folder-selection dialog.
+// shortcut files and the folder-selection dialog.
 #pragma once
 
 #include <cstdint>
@@ -16,10 +16,6 @@ void InitializeComponentLibrary();
 // working folder ("" for the current one). True when the shell reports success.
 bool ShellOpen(const std::string& file, const std::string& parameters,
                const std::string& workingFolder, int showCommand);
-
-// SHFileOperationA FO_DELETE of one folder with everything in it, silent and
-// without confirmation, not to the recycle bin. Returns the operation's result.
-ErrorCode ShellDeleteTree(const std::string& folderWithoutTrailingBackslash);
 
 struct ShellLinkSpec {
     std::string target;

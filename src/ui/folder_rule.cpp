@@ -5,6 +5,7 @@
 #include "host/paths.h"
 #include "host/random_file.h"
 #include "installation/file_list.h"
+#include "installation/folder_rights.h"
 #include "installation/path_rules.h"
 #include "installation/temporary_name.h"
 #include "platform/files.h"
@@ -72,11 +73,33 @@ FolderDecision DecideFolder(const std::string& typed, const std::string& fileLis
         d.warning = PathRuleText + "!";
         return d;
     }
-    const bool usable = IsAbsolutePath(d.folder) && !HoldsRefusedCharacter(d.folder) &&
-                        FitsPathLimit(fileList, d.folder) &&
-                        (platform::FolderExists(d.folder) ||
-                         platform::CreateFolderTree(d.folder) == platform::kSuccess) &&
-                        CanCreateFileIn(d.folder);
+    const bool wellFormed = IsAbsolutePath(d.folder) && !HoldsRefusedCharacter(d.folder) &&
+                            FitsPathLimit(fileList, d.folder);
+    if (!wellFormed) {
+        d.warning = kFolderNotCreatable;
+        return d;
+    }
+    // Judged before anything is made there: a folder above that others may
+    // rename or replace lets them swap the programs an administrator runs.
+    const std::string atFault = FolderAboveAtFault(d.folder);
+    if (!atFault.empty()) {
+        d.englishWarning =
+            "Users other than the administrators may rename, replace or change the rights of "
+            "the folder " +
+            atFault +
+            ", so any of them could swap the program installed below it. Please choose a "
+            "folder below one that only the administrators may change, such as Program Files.";
+        d.warning = "Папку " + atFault +
+                    " могут переименовать или заменить, а также изменить права на неё, не "
+                    "только администраторы, поэтому любой пользователь смог бы подменить "
+                    "программу, установленную внутри неё. Выберите папку внутри такой, которую "
+                    "могут изменять только администраторы, например внутри Program Files.";
+        return d;
+    }
+    const bool usable =
+        (platform::FolderExists(d.folder) ||
+         platform::CreateFolderTree(d.folder, kProgramFolderRights) == platform::kSuccess) &&
+        CanCreateFileIn(d.folder);
     if (!usable) {
         d.warning = kFolderNotCreatable;
         return d;

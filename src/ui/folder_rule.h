@@ -10,12 +10,18 @@ struct FolderDecision {
     std::string folder;
     // The warning to show, or "" when the folder is accepted.
     std::string warning;
+    // The warning in English for one that has an English form, "" for the
+    // form's own warnings, which are Russian in both modes.
+    std::string englishWarning;
 };
 
 // Accepts a folder whose spelling holds the product word ("norvelik", A to Z
 // in any case) and that can take the installation of `fileList`: absolute,
 // no character Windows refuses in a name, every path of the installation
-// within the path limit, existing or made now with its parents, a file can be
-// created in it, and the disk has room. Everything is judged on the folder's
-// one spelling, so "C:\Norvelik/.." counts as the drive root it names.
+// within the path limit, no folder above it that users other than the
+// administrators may rename or replace, existing or made now with its
+// parents (each level made with rights only the administrators may change),
+// a file can be created in it, and the disk has room. Everything is judged
+// on the folder's one spelling, so "C:\Norvelik/.." counts as the drive
+// root it names.
 FolderDecision DecideFolder(const std::string& typed, const std::string& fileList);

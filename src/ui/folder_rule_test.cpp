@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "fake_platform.h"
+#include "installation/folder_rights.h"
 #include "installation/product_file_list.h"
+#include "platform/security.h"
 
 namespace {
 
@@ -15,6 +17,14 @@ const std::string kRule =
     "Строка пути к папке с установленной программой обязательно должна содержать в себе слово "
     "\"Norvelik\"!";
 const std::string kCreate = "Папку с таким именем создать невозможно!";
+const std::string kSharedAbove =
+    "Папку C:\\Shared\\ могут переименовать или заменить, а также изменить права на неё, не "
+    "только администраторы, поэтому любой пользователь смог бы подменить программу, "
+    "установленную внутри неё. Выберите папку внутри такой, которую могут изменять только "
+    "администраторы, например внутри Program Files.";
+// How Windows leaves a folder a user made at the root: every signed-in user may change it.
+const char kUserMade[] =
+    "O:S-1-5-21-1-2-3-1002D:AI(A;ID;0x1301bf;;;AU)(A;OICIID;FA;;;BA)(A;OICIID;FA;;;SY)";
 const char* const kAccept = "";
 
 class FolderRuleTest : public FakePlatformTest {};
@@ -83,6 +93,10 @@ TEST_F(FolderRuleTest, DecidesEveryTypedFolder) {
         {"C:\\Locked\\Norvelik", "C:\\Locked\\Norvelik\\", kCreate},
         {"C:\\NorvelikFile", "C:\\NorvelikFile\\", kCreate},
         {"C:\\ReadOnly\\Norvelik", "C:\\ReadOnly\\Norvelik\\", kCreate},
+        // A folder above that others may rename or replace: the program below
+        // it could be swapped. Nothing is made there.
+        {"C:\\Shared\\Norvelik", "C:\\Shared\\Norvelik\\", kSharedAbove},
+        {"C:\\Shared\\Games\\Norvelik", "C:\\Shared\\Games\\Norvelik\\", kSharedAbove},
         // Room for 3 MB + 5 bytes and 1 MB, told in whole megabytes.
         {"C:\\Norvelik", "C:\\Norvelik\\",
          "Недостаточно места на диске: для установки нужно 5 МБ, свободно 2 МБ.",
@@ -106,6 +120,8 @@ TEST_F(FolderRuleTest, DecidesEveryTypedFolder) {
         fake::Files().readOnlyFolders.insert("c:\\readonly\\norvelik");
         fake::Files().uncreatableFolders.insert("c:\\locked");
         fake::Files().AddFile("C:\\NorvelikFile", "a file, not a folder");
+        fake::Files().AddFolder("C:\\Shared");
+        fake::Files().SetDescriptor("C:\\Shared", kUserMade);
         fake::Payload().Add("NORVELIK", "EXE", std::string(3 * 1024 * 1024 + 5, 'p'));
         fake::Payload().Add("NVF", "COK", std::string(1024 * 1024, 'f'));
         if (r.world) r.world();
@@ -119,9 +135,17 @@ TEST_F(FolderRuleTest, DecidesEveryTypedFolder) {
         EXPECT_EQ(fake::Files().AllFiles(), filesBefore);
         // Only a folder that passes the rule is made, and a shortfall of room
         // is told only after that.
-        const bool made = r.warning.empty() || (r.warning != kRule && r.warning != kCreate);
+        const bool made = r.warning.empty() ||
+                          (r.warning != kRule && r.warning != kCreate && r.warning != kSharedAbove);
         EXPECT_EQ(fake::Files().HasFolder(r.folder), made || existed);
         EXPECT_FALSE(fake::Files().HasFolder("C:\\Locked"));
+        EXPECT_EQ(d.englishWarning.empty(), r.warning != kSharedAbove);
+        // What the setup makes, only the administrators may change.
+        std::string sddl;
+        if (made && !existed) {
+            ASSERT_EQ(platform::ReadSecurity(r.folder, &sddl), platform::kSuccess);
+            EXPECT_EQ(sddl, kProgramFolderRights);
+        }
     }
 }
 

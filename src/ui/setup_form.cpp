@@ -199,7 +199,8 @@ void TSetupForm::ConfirmFolder() {
     AddTrailingBackslash(typedFolder);
     if (decision.folder != typedFolder) PathLabeledEdit.SetText(decision.folder);
     if (!decision.warning.empty()) {
-        WarningBox(decision.warning, decision.warning);
+        WarningBox(decision.englishWarning.empty() ? decision.warning : decision.englishWarning,
+                   decision.warning);
         return;
     }
     s.InstallConfirmed = true;

@@ -1,6 +1,9 @@
 #include "uninstall/plan_execution.h"
 
+#include "host/folder_refusal.h"
+#include "host/paths.h"
 #include "host/registry.h"
+#include "installation/checked_folder.h"
 #include "installation/installed_paths.h"
 #include "installation/installer_state.h"
 #include "platform/files.h"
@@ -9,9 +12,32 @@
 
 namespace {
 
+void Refuse(const std::string& folder, UninstallOutcome* outcome) {
+    for (const std::string& refused : outcome->foldersRefused) {
+        if (SameFolder(refused, folder)) return;
+    }
+    ReportFolderNotItself(folder);
+    outcome->foldersRefused.push_back(folder);
+}
+
+// Whether the folder of `path` may be deleted from: the program folder as
+// long as it is itself, any other when no link stands there or on the way.
+bool MayDeleteIn(const std::string& path, CheckedFolder* programFolder, UninstallOutcome* outcome) {
+    const std::string folder = FolderOfFile(path);
+    const bool itself = SameFolder(folder, programFolder->Path())
+                            ? programFolder->StillItself()
+                            : CheckedFolder(folder).StillItself();
+    if (!itself) Refuse(folder, outcome);
+    return itself;
+}
+
 void DeleteFiles(const std::vector<std::string>& paths, const std::string& runningProgram,
-                 UninstallOutcome* outcome) {
+                 CheckedFolder* programFolder, UninstallOutcome* outcome) {
     for (const std::string& path : paths) {
+        if (!MayDeleteIn(path, programFolder, outcome)) {
+            outcome->filesLeft.push_back(path);
+            continue;
+        }
         if (!runningProgram.empty() && SameFileName(path, runningProgram)) {
             if (platform::DeleteAfterReboot(path) == platform::kSuccess) {
                 outcome->filesDeferred.push_back(path);
@@ -20,9 +46,11 @@ void DeleteFiles(const std::vector<std::string>& paths, const std::string& runni
             }
             continue;
         }
-        const platform::ErrorCode e = platform::DeleteFileAt(path);
+        // As a name: a link planted at a product file's name goes, and what
+        // it leads to stays.
+        const platform::ErrorCode e = platform::RemoveNameAt(path);
         // Gone by other hands since the plan was made counts as removed.
-        if (e != platform::kSuccess && platform::FileExists(path)) {
+        if (e != platform::kSuccess && (platform::FileExists(path) || platform::IsLinkAt(path))) {
             outcome->filesLeft.push_back(path);
         }
     }
@@ -68,11 +96,23 @@ void DeleteRegistryKeys(const std::vector<std::string>& keys, UninstallOutcome* 
 
 UninstallOutcome ExecutePlan(const UninstallPlan& plan, const std::string& runningProgram) {
     UninstallOutcome outcome;
-    DeleteFiles(plan.shortcuts, "", &outcome);
-    DeleteFiles(plan.files, runningProgram, &outcome);
-    RemoveFolders(plan.foldersWhenEmpty, &outcome);
-    // The entry is what lets the user run the removal again: it goes only
-    // once everything it stands for has.
-    if (outcome.filesLeft.empty()) DeleteRegistryKeys(plan.registryKeys, &outcome);
+    outcome.partlyRemovedBefore = plan.partlyRemoved;
+    for (const std::string& folder : plan.foldersRefused) Refuse(folder, &outcome);
+    {
+        CheckedFolder programFolder(plan.programFolder);
+        DeleteFiles(plan.shortcuts, "", &programFolder, &outcome);
+        DeleteFiles(plan.files, runningProgram, &programFolder, &outcome);
+        RemoveFolders(plan.foldersWhenEmpty, &outcome);
+        // The entry is what lets the user run the removal again: it goes only
+        // once everything it stands for has, but the uninstaller it names.
+        if (!outcome.Complete()) return outcome;
+        DeleteRegistryKeys(plan.registryKeys, &outcome);
+        if (!outcome.registryKeysLeft.empty()) return outcome;
+        if (!plan.uninstaller.empty()) {
+            DeleteFiles({plan.uninstaller}, runningProgram, &programFolder, &outcome);
+        }
+    }
+    // Let go first: a folder we hold cannot be removed.
+    if (outcome.foldersRefused.empty()) RemoveFolders({plan.programFolder}, &outcome);
     return outcome;
 }

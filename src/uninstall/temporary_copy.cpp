@@ -1,6 +1,7 @@
 #include "uninstall/temporary_copy.h"
 
 #include "host/paths.h"
+#include "installation/uninstaller_copies.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/self_removal.h"
@@ -9,9 +10,6 @@ namespace {
 
 // Folders of earlier runs may still wait for the next start to be deleted.
 constexpr int kNameAttempts = 16;
-
-constexpr char kCopyName[] = "nvuninst.exe";
-constexpr char kOrderName[] = "nvuninst.order";
 
 // How long the uninstaller waits for its copy to take the order.
 constexpr std::uint32_t kTakePollMs = 100;
@@ -23,7 +21,7 @@ std::string MakeCopyFolder(std::uint32_t processId) {
     const std::string base = platform::SystemTemporaryFolder();
     if (base.empty()) return std::string();
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        std::string folder = base + "nvuninst" + std::to_string(processId);
+        std::string folder = base + kCopyFolderPrefix + std::to_string(processId);
         if (attempt > 0) folder += "_" + std::to_string(attempt);
         folder += "\\";
         const platform::ErrorCode e = platform::CreateAdministratorsFolder(folder);
@@ -34,8 +32,8 @@ std::string MakeCopyFolder(std::uint32_t processId) {
 }
 
 void RemoveCopyFolder(const std::string& folder) {
-    platform::DeleteFileAt(folder + kOrderName);
-    platform::DeleteFileAt(folder + kCopyName);
+    platform::DeleteFileAt(folder + kOrderFileName);
+    platform::DeleteFileAt(folder + kCopyFileName);
     platform::RemoveEmptyFolder(folder);
 }
 
@@ -56,12 +54,17 @@ bool HandOverToTemporaryCopy(const std::string& programFolder) {
     const std::uint32_t processId = platform::CurrentProcessId();
     const std::string folder = MakeCopyFolder(processId);
     if (folder.empty()) return false;
-    const std::string copy = folder + kCopyName;
-    const std::string orderFile = folder + kOrderName;
+    const std::string copy = folder + kCopyFileName;
+    const std::string orderFile = folder + kOrderFileName;
     const std::string order = FormatRemovalOrder(RemovalOrder{programFolder, processId});
     // The copy works from its own folder, so that no process of ours keeps
-    // the program folder as its working folder.
+    // the program folder as its working folder. Copy and folder are left to
+    // the system's next start as soon as they are there: the copy cannot
+    // delete its own file, and a run stopped at any moment leaves nothing the
+    // system or the next start of either program does not take away.
     if (platform::CopyFileTo(platform::OwnExecutablePath(), copy) != platform::kSuccess ||
+        platform::DeleteAfterReboot(copy) != platform::kSuccess ||
+        platform::DeleteAfterReboot(folder) != platform::kSuccess ||
         platform::WriteWholeFile(orderFile, order.data(), order.size(),
                                  platform::CreateMode::CreateNew) != platform::kSuccess ||
         platform::StartProcess(copy, order, folder) != platform::kSuccess) {
@@ -79,7 +82,7 @@ bool ReceiveRemovalOrder(const std::string& commandLine, ReceivedOrder* received
     if (!platform::FindParentProcess(&received->parentId, &received->parentExecutable)) {
         return false;
     }
-    const std::string orderFile = FolderOfFile(platform::OwnExecutablePath()) + kOrderName;
+    const std::string orderFile = FolderOfFile(platform::OwnExecutablePath()) + kOrderFileName;
     std::string written;
     if (platform::ReadWholeFile(orderFile, &written) != platform::kSuccess) return false;
     // Taken once only, and only by whoever deletes it.

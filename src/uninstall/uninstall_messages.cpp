@@ -47,10 +47,27 @@ OutcomeText DescribeOutcome(const UninstallOutcome& outcome, const std::string& 
     }
     OutcomeText text;
     text.warning = !outcome.Complete();
-    if (outcome.filesLeft.empty()) {
+    if (outcome.filesLeft.empty() && outcome.foldersRefused.empty()) {
         text.english = Quoted(s.ShortTitleEn) + " has been removed from your computer.";
         text.russian =
             T("Программа ") + Quoted(s.ShortTitleRu) + T(" удалена с Вашего компьютера.");
+        // A removal stopped halfway, finished now.
+        if (outcome.partlyRemovedBefore) {
+            text.english +=
+                "\r\n\r\nPart of it had been removed before; what was left has been removed now.";
+            text.russian +=
+                T("\r\n\r\nЧасть её уже была удалена раньше; теперь удалено то, что "
+                  "оставалось.");
+        }
+    } else if (outcome.filesLeft.empty()) {
+        // Only what lies behind a link stayed, and the user has been told of it.
+        text.english = Quoted(s.ShortTitleEn) +
+                       " has not been removed completely: the folders named before have been "
+                       "left as they are. The program's entry in the list of installed programs "
+                       "has been kept.";
+        text.russian = T("Программа ") + Quoted(s.ShortTitleRu) +
+                       T(" удалена не полностью: названные раньше папки оставлены как есть. "
+                         "Запись программы в списке установленных программ сохранена.");
     } else {
         // The entry stays with them, so that the removal can be run again.
         text.english = Quoted(s.ShortTitleEn) +

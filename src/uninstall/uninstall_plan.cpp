@@ -15,6 +15,12 @@
 
 namespace {
 
+// A file, or a link, stands at `path`: a link to nothing counts, as it is
+// to be removed as a name all the same.
+bool SomethingAt(const std::string& path) {
+    return platform::FileExists(path) || platform::IsLinkAt(path);
+}
+
 void PlanProductFiles(const std::string& fileList, const std::string& programFolder,
                       UninstallPlan* plan) {
     bool languageFiles = false;
@@ -22,11 +28,17 @@ void PlanProductFiles(const std::string& fileList, const std::string& programFol
         languageFiles = languageFiles || IsLanguageEntry(entry);
         const std::string path = InstalledPathOf(entry, programFolder);
         if (path.empty()) continue;
-        if (platform::FileExists(path)) plan->files.push_back(path);
+        if (!SomethingAt(path)) {
+            plan->partlyRemoved = true;
+        } else if (SameFileName(entry, kUninstallerFileName)) {
+            plan->uninstaller = path;
+        } else {
+            plan->files.push_back(path);
+        }
         // A setup stopped while it wrote the file leaves its new bytes under
         // this name; a link found there goes as a link.
         const std::string leftover = TemporaryFileName(path);
-        if (platform::FileExists(leftover)) plan->files.push_back(leftover);
+        if (SomethingAt(leftover)) plan->files.push_back(leftover);
     }
     // The setup makes the language folder only for a list with language files.
     if (languageFiles) plan->foldersWhenEmpty.push_back(programFolder + "language\\");
@@ -58,6 +70,11 @@ void PlanStartMenu(UninstallPlan* plan) {
     for (const std::string& folder : WithoutRepeats(folders)) {
         // A relative one would be looked for where we happen to run.
         if (!IsAbsolutePath(folder) || !platform::FolderExists(folder)) continue;
+        // What a link there leads to is not ours to delete from.
+        if (platform::CheckRealFolder(folder) == platform::kErrorReparsePointEncountered) {
+            plan->foldersRefused.push_back(folder);
+            continue;
+        }
         for (const std::string& name : names) {
             if (platform::FileExists(folder + name)) plan->shortcuts.push_back(folder + name);
         }
@@ -99,11 +116,13 @@ EntryView ReadEntry(const std::string& keyPath) {
         State().Reg->Access() & (platform::kKeyWow64_64Key | platform::kKeyWow64_32Key);
     EntryView entry;
     platform::RegKey key = platform::kNoKey;
-    if (platform::RegOpen(platform::RegRoot::LocalMachine, keyPath, platform::kKeyRead | view,
-                          false, &key) != platform::kSuccess) {
-        return entry;
-    }
-    entry.exists = true;
+    const platform::ErrorCode e = platform::RegOpen(platform::RegRoot::LocalMachine, keyPath,
+                                                    platform::kKeyRead | view, false, &key);
+    // A link at the entry's name is there, and is read as naming no folder:
+    // what it leads to is not ours to read, and its deletion, refused, then
+    // reports the entry as staying.
+    entry.exists = e == platform::kSuccess || e == platform::kErrorStoppedOnSymlink;
+    if (e != platform::kSuccess) return entry;
     std::string value;
     // A value of another type names no folder: the entry is broken, and ours by name.
     if (platform::RegReadString(key, "UninstallString", &value, nullptr) == platform::kSuccess) {
@@ -142,10 +161,10 @@ bool UninstallEntryExists(const std::string& keyPath) { return ReadEntry(keyPath
 
 UninstallPlan PlanUninstall(const std::string& fileList, const std::string& programFolder) {
     UninstallPlan plan;
+    plan.programFolder = programFolder;
     PlanProductFiles(fileList, programFolder, &plan);
     PlanStartMenu(&plan);
     PlanDesktopShortcut(programFolder, &plan);
-    plan.foldersWhenEmpty.push_back(programFolder);
     PlanRegistry(programFolder, &plan);
     return plan;
 }

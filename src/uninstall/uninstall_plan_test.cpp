@@ -47,9 +47,13 @@ TEST_F(UninstallPlanTest, PlansOnlyWhatIsThereInTheOrderOfRemoval) {
                   std::string(fake::kUserStartMenu) + "Program's website.url",
                   fake::kDesktopShortcut,
               }));
-    // The folders of the shortcuts before the program folder, which holds none of them.
+    // The folders of the shortcuts; the program folder goes last of all, after
+    // the uninstaller, which this list does not hold.
     EXPECT_EQ(plan.foldersWhenEmpty,
-              (std::vector<std::string>{fake::kCommonStartMenu, fake::kUserStartMenu, kFolder}));
+              (std::vector<std::string>{fake::kCommonStartMenu, fake::kUserStartMenu}));
+    EXPECT_EQ(plan.programFolder, kFolder);
+    EXPECT_EQ(plan.uninstaller, "");
+    EXPECT_TRUE(plan.partlyRemoved) << "gone.cok is missing";
     EXPECT_EQ(plan.registryKeys,
               (std::vector<std::string>{
                   "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Norvelik",
@@ -82,22 +86,63 @@ TEST_F(UninstallPlanTest, ListWithoutLanguageFilesLeavesALanguageFolderAlone) {
     }
 }
 
+// An entry that cannot be deleted is named in the message, and the files
+// still go. A link at an entry's name is such an entry: neither it nor the
+// key it leads to is deleted, and that key keeps its values and subkeys.
 TEST_F(UninstallPlanTest, ARefusedUninstallEntryIsReportedAndTheRestStillGoes) {
-    UninstallPlan plan = PlanUninstall(ProductFileList("Norvelik"), kFolder);
-    fake::Registry().hklmReadOnly = true;
-    const UninstallOutcome outcome = ExecutePlan(plan, "");
+    const std::string native = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Norvelik";
+    const std::string stray =
+        "Software\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Norvelik";
+    const char* elsewhere = "HKLM\\Software\\Other\\Program";
+    enum class Refusal { MachineReadOnly, EntryIsALink, StrayEntryIsALink };
+    struct Row {
+        const char* what;
+        Refusal refusal;
+        std::vector<std::string> left;
+    } rows[] = {
+        {"a user without rights", Refusal::MachineReadOnly, {native, stray}},
+        {"the entry a link", Refusal::EntryIsALink, {native}},
+        {"the 32-bit node's entry a link", Refusal::StrayEntryIsALink, {stray}},
+    };
+    for (const Row& r : rows) {
+        SetUp();
+        fake::Registry().SetString(elsewhere, "DisplayName", "Другая программа");
+        fake::Registry().SetString(std::string(elsewhere) + "\\Settings", "Colour", "синий");
+        if (r.refusal == Refusal::EntryIsALink) {
+            fake::Registry().MakeLink(fake::kNativeEntry, elsewhere);
+        }
+        if (r.refusal == Refusal::StrayEntryIsALink) {
+            fake::Registry().MakeLink(fake::kStrayEntry, elsewhere);
+        }
+        UninstallPlan plan = PlanUninstall(ProductFileList("Norvelik"), kFolder);
+        EXPECT_EQ(plan.registryKeys, (std::vector<std::string>{native, stray})) << r.what;
+        if (r.refusal == Refusal::MachineReadOnly) fake::Registry().hklmReadOnly = true;
+        const UninstallOutcome outcome = ExecutePlan(plan, "");
 
-    EXPECT_EQ(outcome.registryKeysLeft, plan.registryKeys);
-    EXPECT_FALSE(fake::Files().HasFile(kFolder + "Norvelik.exe"));
-    EXPECT_FALSE(outcome.Complete());
-    const OutcomeText text = DescribeOutcome(outcome, kFolder);
-    EXPECT_TRUE(text.warning);
-    EXPECT_EQ(text.russian,
-              "Программа \"Норвелик\" удалена с Вашего компьютера.\r\n\r\n"
-              "Не удаётся удалить запись программы из списка установленных программ.");
-    EXPECT_EQ(text.english,
-              "\"Норвелик\" has been removed from your computer.\r\n\r\n"
-              "The program's entry in the list of installed programs could not be removed.");
+        EXPECT_EQ(outcome.registryKeysLeft, r.left) << r.what;
+        EXPECT_EQ(fake::Registry().IsLink(fake::kNativeEntry), r.refusal == Refusal::EntryIsALink)
+            << r.what;
+        EXPECT_EQ(fake::Registry().IsLink(fake::kStrayEntry),
+                  r.refusal == Refusal::StrayEntryIsALink)
+            << r.what;
+        EXPECT_EQ(fake::Registry().ValueNamesInOrder(elsewhere),
+                  std::vector<std::string>{"DisplayName"})
+            << r.what;
+        EXPECT_EQ(fake::Registry().String(std::string(elsewhere) + "\\Settings", "Colour"), "синий")
+            << r.what;
+        EXPECT_FALSE(fake::Files().HasFile(kFolder + "Norvelik.exe")) << r.what;
+        EXPECT_FALSE(outcome.Complete()) << r.what;
+        const OutcomeText text = DescribeOutcome(outcome, kFolder);
+        EXPECT_TRUE(text.warning) << r.what;
+        EXPECT_EQ(text.russian,
+                  "Программа \"Норвелик\" удалена с Вашего компьютера.\r\n\r\n"
+                  "Не удаётся удалить запись программы из списка установленных программ.")
+            << r.what;
+        EXPECT_EQ(text.english,
+                  "\"Норвелик\" has been removed from your computer.\r\n\r\n"
+                  "The program's entry in the list of installed programs could not be removed.")
+            << r.what;
+    }
 }
 
 TEST_F(UninstallPlanTest, OnA32BitWindowsTheOneEntryIsThePlainKey) {

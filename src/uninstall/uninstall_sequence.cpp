@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "host/common_unit.h"
+#include "host/folder_refusal.h"
 #include "host/message_boxes.h"
 #include "host/paths.h"
 #include "host/program_entry.h"
@@ -25,8 +26,6 @@ namespace {
 // How long the copy gives the uninstaller that started it to end.
 constexpr std::uint32_t kPredecessorWaitMs = 10000;
 
-constexpr char kUninstallerName[] = "uninstall.exe";
-
 // Folders and rights. False once the user has been told why not.
 bool PrepareEnvironment() {
     if (!ReadSystemFolders()) return false;
@@ -44,6 +43,11 @@ void RemoveProduct(const std::string& programFolder, const std::string& runningP
     // (its shortcuts, its entry) is what would let the user find it again.
     if (!platform::FolderExists(programFolder)) {
         ReportFolderNotFound(programFolder);
+        return;
+    }
+    // What a link there leads to is not the product: nothing is touched.
+    if (platform::CheckRealFolder(programFolder) == platform::kErrorReparsePointEncountered) {
+        ReportFolderNotItself(programFolder);
         return;
     }
     StopRunningProduct();
@@ -68,7 +72,7 @@ void RunAsStartedByUser() {
 bool FromOurUninstaller(const ReceivedOrder& received) {
     const std::string& folder = received.order.programFolder;
     return received.parentId == received.order.waitForProcess &&
-           SameFilePath(received.parentExecutable, folder + kUninstallerName) &&
+           SameFilePath(received.parentExecutable, folder + kUninstallerFileName) &&
            IsRegisteredFolder(folder);
 }
 
@@ -76,14 +80,6 @@ void RunAsTemporaryCopy(const RemovalOrder& order) {
     // The uninstaller in the program folder must be gone before its file can be.
     platform::WaitForProcessExit(order.waitForProcess, kPredecessorWaitMs);
     RemoveProduct(order.programFolder, std::string());
-}
-
-// A copy that took its order was made for this run alone: the system deletes
-// it at its next start, then its folder once that is empty.
-void LeaveCopyToNextStart() {
-    const std::string own = platform::OwnExecutablePath();
-    platform::DeleteAfterReboot(own);
-    platform::DeleteAfterReboot(FolderOfFile(own));
 }
 
 }  // namespace
@@ -106,7 +102,5 @@ int RunUninstall(const std::string& commandLine) {
             RunAsStartedByUser();
         }
     });
-    // However the work ended, a copy made for this run goes at the next start.
-    if (ordered) LeaveCopyToNextStart();
     return exitCode;
 }

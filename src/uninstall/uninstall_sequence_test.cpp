@@ -45,13 +45,14 @@ TEST_F(UninstallTest, CopyRemovesEveryPieceOfTheInstallationAndSaysSoOnce) {
     EXPECT_EQ(box.language, 0x19);
 }
 
-TEST_F(UninstallTest, CopyWaitsForItsStarterAndLeavesItselfToTheNextStart) {
+// The uninstaller that made the copy has left it and its folder to the
+// system's next start already; the copy has nothing of its own to leave.
+TEST_F(UninstallTest, CopyWaitsForItsStarter) {
     RunAsCopy();
     ASSERT_EQ(fake::SelfRemoval().waits.size(), 1u);
     EXPECT_EQ(fake::SelfRemoval().waits[0].first, fake::kStarterProcess);
     EXPECT_GT(fake::SelfRemoval().waits[0].second, 0u);
-    EXPECT_EQ(fake::SelfRemoval().deleteAfterReboot,
-              (std::vector<std::string>{fake::kTemporaryCopy, fake::kCopyFolder}));
+    EXPECT_TRUE(fake::SelfRemoval().deleteAfterReboot.empty());
     EXPECT_FALSE(fake::Files().HasFile(fake::kOrderFile)) << "the order is taken once";
     EXPECT_TRUE(fake::MessageBoxes().answers.empty());
     EXPECT_EQ(fake::SelfRemoval().started.size(), 0u) << "the copy starts no further copy";
@@ -93,14 +94,20 @@ TEST_F(UninstallTest, StartedFromTheProgramFolderAsksThenHandsOverToACopyInAnAdm
     EXPECT_EQ(fake::SelfRemoval().administratorsFolders,
               std::vector<std::string>{fake::kCopyFolder});
     EXPECT_EQ(fake::Files().Bytes(fake::kTemporaryCopy), "uninstall.exe");
-    // The work is the copy's: nothing is gone yet.
+    // The work is the copy's: nothing is gone yet. The copy and its folder
+    // are left to the system's next start as soon as they are made, so that
+    // a run stopped at any moment leaves nothing behind for good.
     ExpectNothingRemoved();
-    EXPECT_TRUE(fake::SelfRemoval().deleteAfterReboot.empty());
+    EXPECT_EQ(fake::SelfRemoval().deleteAfterReboot,
+              (std::vector<std::string>{fake::kTemporaryCopy, fake::kCopyFolder}));
 }
 
 TEST_F(UninstallTest, AFolderNameAlreadyTakenIsLeftAloneAndAnotherIsMade) {
-    // Made by anyone: a folder that was there before is never used.
+    // Made by anyone: a folder that was there before is never used, nor
+    // taken for a copy an earlier run left.
     fake::Files().AddFile(fake::kTemporaryCopy, "planted");
+    fake::Files().SetDescriptor(fake::kCopyFolder,
+                                "O:S-1-5-21-1-2-3-1002D:(A;OICI;FA;;;S-1-5-21-1-2-3-1002)");
     fake::MessageBoxes().answers = {platform::kIdYes};
     RunAsStarted();
 
@@ -128,14 +135,16 @@ TEST_F(UninstallTest, WithoutACopyTheWorkIsDoneHereAndOurFileGoesAtTheNextStart)
         platform::ErrorCode startError;
         bool copyTakesOrder;
         bool registered;
+        bool copyMade;
     } rows[] = {
-        {"no temporary folder", "", platform::kSuccess, true, true},
-        {"the copy does not start", "C:\\Windows\\Temp\\", platform::kErrorAccessDenied, true,
+        {"no temporary folder", "", platform::kSuccess, true, true, false},
+        {"the copy does not start", "C:\\Windows\\Temp\\", platform::kErrorAccessDenied, true, true,
          true},
-        {"the copy never takes its order", "C:\\Windows\\Temp\\", platform::kSuccess, false, true},
+        {"the copy never takes its order", "C:\\Windows\\Temp\\", platform::kSuccess, false, true,
+         true},
         // No copy would take an order for it.
         {"the folder is not the registered one", "C:\\Windows\\Temp\\", platform::kSuccess, true,
-         false},
+         false, false},
     };
     for (const Row& r : rows) {
         SetUp();
@@ -153,9 +162,14 @@ TEST_F(UninstallTest, WithoutACopyTheWorkIsDoneHereAndOurFileGoesAtTheNextStart)
         EXPECT_FALSE(fake::Files().HasFile(fake::kOrderFile)) << r.what << ": no order left";
         EXPECT_FALSE(fake::Files().HasFile(kFolder + "Norvelik.exe")) << r.what;
         EXPECT_EQ(fake::Registry().KeyExists(fake::kNativeEntry), !r.registered) << r.what;
-        // Our own file cannot go while we run: the system takes it, then its folder.
-        EXPECT_EQ(fake::SelfRemoval().deleteAfterReboot, (std::vector<std::string>{own, kFolder}))
-            << r.what;
+        // Our own file cannot go while we run: the system takes it, then its
+        // folder; a copy made on the way was left to it at once.
+        std::vector<std::string> leftToNextStart{own, kFolder};
+        if (r.copyMade) {
+            leftToNextStart.insert(leftToNextStart.begin(),
+                                   {fake::kTemporaryCopy, fake::kCopyFolder});
+        }
+        EXPECT_EQ(fake::SelfRemoval().deleteAfterReboot, leftToNextStart) << r.what;
         ASSERT_EQ(fake::MessageBoxes().shown.size(), 2u) << r.what;
         EXPECT_EQ(fake::MessageBoxes().shown[1].text,
                   "Программа \"Норвелик\" удалена с Вашего компьютера.")
@@ -188,9 +202,11 @@ TEST_F(UninstallTest, FilesAlreadyMissingAreNoFailure) {
 
     EXPECT_FALSE(fake::Files().HasFolder(kFolder));
     EXPECT_FALSE(fake::Files().HasFolder(fake::kCommonStartMenu));
-    EXPECT_EQ(OnlyMessage().text, "Программа \"Норвелик\" удалена с Вашего компьютера.");
+    EXPECT_EQ(OnlyMessage().text,
+              "Программа \"Норвелик\" удалена с Вашего компьютера.\r\n\r\n"
+              "Часть её уже была удалена раньше; теперь удалено то, что оставалось.");
     for (const std::string& entry : fake::Files().journal) {
-        EXPECT_NE(entry, "delete " + kFolder + "nvq7.cok") << "only files present are planned";
+        EXPECT_NE(entry, "remove name " + kFolder + "nvq7.cok") << "only files present are planned";
     }
 }
 
@@ -221,8 +237,9 @@ TEST_F(UninstallTest, AHeldFileIsNamedInTheOneMessageAndKeepsTheEntryForAnotherR
         fake::Files().File(kFolder + "nvq3.cok")->held = fake::FakeFile::Held::ReadSharing;
         RunAsCopy();
 
+        // The uninstaller stays with the entry that names it.
         EXPECT_EQ(fake::FileNamesIn(kFolder),
-                  (std::vector<std::string>{"Norvelik.exe", "nvq3.cok"}));
+                  (std::vector<std::string>{"Norvelik.exe", "nvq3.cok", "uninstall.exe"}));
         EXPECT_FALSE(fake::Files().HasFolder(fake::kCommonStartMenu));
         EXPECT_TRUE(fake::Registry().KeyExists(fake::kNativeEntry));
         EXPECT_TRUE(fake::Registry().KeyExists(fake::kStrayEntry));
@@ -327,9 +344,7 @@ TEST_F(UninstallTest, NonAdministratorIsToldAndNothingChanges) {
         ExpectNothingRemoved();
         EXPECT_TRUE(fake::SelfRemoval().started.empty());
     }
-    // The copy still leaves itself to the next start.
-    EXPECT_EQ(fake::SelfRemoval().deleteAfterReboot,
-              (std::vector<std::string>{fake::kTemporaryCopy, fake::kCopyFolder}));
+    EXPECT_TRUE(fake::SelfRemoval().deleteAfterReboot.empty());
 }
 
 // Only the registered installation's own uninstaller can give a removal
@@ -405,13 +420,15 @@ TEST_F(UninstallTest, TheInstalledUninstallerGivenAnOrderAsksAndRemovesOnlyThePr
     EXPECT_EQ(fake::SelfRemoval().started[0].arguments, CopyCommandLine());
     EXPECT_TRUE(fake::Files().HasFile(system32 + "riched32.dll"));
     EXPECT_TRUE(fake::Files().HasFile(system32 + "Norvelik.exe"));
-    EXPECT_TRUE(fake::SelfRemoval().deleteAfterReboot.empty()) << "nothing of ours to clear";
+    // Only the copy it made, left to the next start at once.
+    EXPECT_EQ(fake::SelfRemoval().deleteAfterReboot,
+              (std::vector<std::string>{fake::kTemporaryCopy, fake::kCopyFolder}));
 }
 
 // A value of the wrong type where the uninstaller reads its folders, or
 // another setup or uninstaller holding the machine's lock: the uninstaller
 // says so, removes nothing and ends with 0, started by the user or as its
-// copy. The copy still leaves itself and its folder to the next start.
+// copy.
 TEST_F(UninstallTest, WhatStopsTheUninstallerIsReportedAndNothingIsRemoved) {
     const std::string machine = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion";
     struct Row {
@@ -450,10 +467,7 @@ TEST_F(UninstallTest, WhatStopsTheUninstallerIsReportedAndNothingIsRemoved) {
             EXPECT_EQ(OnlyMessage().text, r.text) << row;
             ExpectNothingRemoved();
             EXPECT_TRUE(fake::SelfRemoval().started.empty()) << row;
-            const std::vector<std::string> leftToNextStart =
-                asCopy ? std::vector<std::string>{fake::kTemporaryCopy, fake::kCopyFolder}
-                       : std::vector<std::string>{};
-            EXPECT_EQ(fake::SelfRemoval().deleteAfterReboot, leftToNextStart) << row;
+            EXPECT_TRUE(fake::SelfRemoval().deleteAfterReboot.empty()) << row;
         }
     }
 }
@@ -465,4 +479,166 @@ TEST_F(UninstallTest, CopyTakesTheLockOnceItsStarterHasEnded) {
     RunAsCopy();
     EXPECT_EQ(OnlyMessage().text, "Программа \"Норвелик\" удалена с Вашего компьютера.");
     EXPECT_FALSE(fake::Files().HasFolder(kFolder));
+}
+
+namespace {
+
+// What a kill does to the program: it stops where it stands.
+struct Stopped {};
+
+}  // namespace
+
+// A removal stopped at any step (the machine switched off, the process
+// killed) can always be finished: while the entry is there it names an
+// uninstaller that is there too, which the user runs again; once the entry
+// is gone nothing of the product is left but, at the very end, the
+// uninstaller's own file, which removes what is left when run again (itself
+// at the system's next start) and says so.
+TEST_F(UninstallTest, ARemovalStoppedAtAnyStepIsFinishedByTheNextRun) {
+    int total = 0;
+    fake::Files().beforeCall = [&total](const std::string&) { ++total; };
+    RunAsCopy();
+    ASSERT_GT(total, 30);
+
+    for (int stopAfter = 1; stopAfter < total; ++stopAfter) {
+        SetUp();
+        int steps = 0;
+        fake::Files().beforeCall = [&steps, stopAfter](const std::string&) {
+            if (steps++ == stopAfter) throw Stopped();
+        };
+        RunAsCopy();
+        fake::Files().beforeCall = nullptr;
+        const std::string row = "stopped after step " + std::to_string(stopAfter);
+
+        const bool entryLeft = fake::Registry().KeyExists(fake::kNativeEntry);
+        const bool uninstallerLeft = fake::Files().HasFile(kFolder + "uninstall.exe");
+        EXPECT_TRUE(!entryLeft || uninstallerLeft) << row << ": the entry names a missing file";
+        fake::MessageBoxes().Reset();
+        fake::SelfRemoval().deleteAfterReboot.clear();
+        if (entryLeft) {
+            RunAsCopy();  // the entry's uninstaller, started again, hands over to its copy
+        } else if (uninstallerLeft) {
+            // No entry names the folder any more: the uninstaller works there
+            // itself, and its own file goes at the system's next start.
+            fake::MessageBoxes().answers = {platform::kIdYes};
+            RunAsStarted();
+            EXPECT_EQ(fake::SelfRemoval().deleteAfterReboot,
+                      (std::vector<std::string>{kFolder + "uninstall.exe", kFolder}))
+                << row;
+            fake::Files().Delete(kFolder + "uninstall.exe");
+        }
+        for (const std::string& name : fake::InstalledFileNames()) {
+            EXPECT_FALSE(fake::Files().HasFile(kFolder + name)) << row << ": " << name;
+        }
+        EXPECT_FALSE(fake::Files().HasFolder(fake::kCommonStartMenu)) << row;
+        EXPECT_FALSE(fake::Files().HasFile(fake::kDesktopShortcut)) << row;
+        EXPECT_FALSE(fake::Registry().KeyExists(fake::kNativeEntry)) << row;
+        EXPECT_FALSE(fake::Registry().KeyExists(fake::kStrayEntry)) << row;
+        if (entryLeft || uninstallerLeft) {
+            EXPECT_EQ(fake::MessageBoxes().shown.back().text.rfind(
+                          "Программа \"Норвелик\" удалена с Вашего компьютера.", 0),
+                      0u)
+                << row;
+        }
+    }
+}
+
+// A user may put links where the uninstaller deletes: the program folder
+// made a link to a folder of theirs (before the removal, or swapped in while
+// it works), a product file a link to their document, their Start-menu
+// folder a link elsewhere. What a link leads to stays; the entry stays with
+// whatever could not be removed, for another run.
+TEST_F(UninstallTest, NothingIsDeletedThroughALink) {
+    enum class Plant {
+        ProgramFolderBefore,
+        ProgramFolderSwappedMidway,
+        SwapRefusedWhileHeld,
+        ProductFile,
+        StartMenuFolder,
+    };
+    const std::string docs = "C:\\Users\\Lena\\Documents\\";
+    const std::vector<std::string> docNames{"Norvelik.exe", "nvf.cok", "riched32.dll",
+                                            "uninstall.exe", "diary.txt"};
+    for (Plant plant : {Plant::ProgramFolderBefore, Plant::ProgramFolderSwappedMidway,
+                        Plant::SwapRefusedWhileHeld, Plant::ProductFile, Plant::StartMenuFolder}) {
+        SetUp();
+        fake::FakeFiles& files = fake::Files();
+        for (const std::string& name : docNames) files.AddFile(docs + name, "the user's " + name);
+        switch (plant) {
+            case Plant::ProgramFolderBefore:
+                files.ReplaceFolderWithLink(kFolder, docs);
+                break;
+            case Plant::ProgramFolderSwappedMidway:
+            case Plant::SwapRefusedWhileHeld: {
+                const bool evenWhileHeld = plant == Plant::ProgramFolderSwappedMidway;
+                files.beforeCall = [&files, docs, evenWhileHeld](const std::string& call) {
+                    if (call == "remove name " + kFolder + "nvm0.cok") {
+                        files.ReplaceFolderWithLink(kFolder, docs, evenWhileHeld);
+                    }
+                };
+                break;
+            }
+            case Plant::ProductFile:
+                files.Delete(kFolder + "nvf.cok");
+                files.AddLink(kFolder + "nvf.cok", docs + "diary.txt");
+                break;
+            case Plant::StartMenuFolder:
+                files.Delete(std::string(fake::kUserStartMenu) + "Норвелик.lnk");
+                files.Delete(std::string(fake::kUserStartMenu) + "Uninstall the program.lnk");
+                files.Delete(std::string(fake::kUserStartMenu) + "Program's website.url");
+                files.RemoveFolder(fake::kUserStartMenu);
+                fake::PutShortcut(docs + "Work\\Норвелик.lnk", kFolder + "Norvelik.exe");
+                files.AddFolderLink(fake::kUserStartMenu, docs + "Work");
+                break;
+        }
+        RunAsCopy();
+        files.beforeCall = nullptr;
+        const int row = static_cast<int>(plant);
+
+        for (const std::string& name : docNames) {
+            EXPECT_EQ(files.Bytes(docs + name), "the user's " + name) << row << ": " << name;
+        }
+        const bool removed = plant == Plant::SwapRefusedWhileHeld || plant == Plant::ProductFile;
+        EXPECT_EQ(fake::Registry().KeyExists(fake::kNativeEntry), !removed) << row;
+        if (plant == Plant::StartMenuFolder) {
+            EXPECT_TRUE(files.HasFile(docs + "Work\\Норвелик.lnk")) << row;
+        }
+        const auto& shown = fake::MessageBoxes().shown;
+        ASSERT_FALSE(shown.empty()) << row;
+        if (removed) {
+            EXPECT_EQ(shown.size(), 1u) << row;
+            EXPECT_FALSE(files.HasFolder(kFolder)) << row;
+            continue;
+        }
+        const std::string refused =
+            plant == Plant::StartMenuFolder ? fake::kUserStartMenu : kFolder;
+        EXPECT_EQ(shown[0].text, "Папка " + refused +
+                                     " — это ссылка на другое место, или её подменили ссылкой во "
+                                     "время работы программы. Чтобы не повредить то, что там "
+                                     "лежит, программа ничего в неё не записывает и ничего из "
+                                     "неё не удаляет.")
+            << row;
+    }
+}
+
+// Whichever program starts next takes away the folders of the uninstaller's
+// copies that earlier runs left (a run stopped during the hand-over
+// included), but one that someone else may have made.
+TEST_F(UninstallTest, TheNextStartRemovesTheCopiesEarlierRunsLeft) {
+    fake::FakeFiles& files = fake::Files();
+    const std::string ours = "C:\\Windows\\Temp\\nvuninst77\\";
+    const std::string theirs = "C:\\Windows\\Temp\\nvuninst78_1\\";
+    const std::string other = "C:\\Windows\\Temp\\nvuninstaller\\";
+    for (const std::string& folder : {ours, theirs, other}) {
+        files.AddFile(folder + "nvuninst.exe", "copy");
+        files.AddFile(folder + "nvuninst.order", "order");
+    }
+    files.SetDescriptor(ours, "O:BAD:P(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)");
+    files.SetDescriptor(theirs, "O:S-1-5-21-1-2-3-1002D:(A;OICI;FA;;;S-1-5-21-1-2-3-1002)");
+    fake::MessageBoxes().answers = {platform::kIdNo};
+    RunAsStarted();
+
+    EXPECT_FALSE(files.HasFolder(ours));
+    EXPECT_TRUE(files.HasFile(theirs + "nvuninst.exe"));
+    EXPECT_TRUE(files.HasFile(other + "nvuninst.exe"));
 }

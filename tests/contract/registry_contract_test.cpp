@@ -190,3 +190,104 @@ TEST_F(RegistryContract, TreeDeletionTakesTheKeyOfItsViewWithAllBelowAndSparesTh
     EXPECT_EQ(RegDeleteTree(RegRoot::LocalMachine, product, kKeyAllAccess), kSuccess);
     EXPECT_FALSE(Exists(RegRoot::LocalMachine, product));
 }
+
+// A link at the key asked for is neither followed nor replaced, whichever the
+// root, the view and what is asked; a link leading nowhere makes nothing
+// where it leads. What a link leads to keeps its values and subkeys.
+TEST_F(RegistryContract, ALinkIsRefusedWhereItIsTheKeyOpenedCreatedOrDeleted) {
+    const std::string target = sandbox::Key() + "\\Target";
+    const std::string nowhere = sandbox::Key() + "\\Nowhere";
+    WriteString(RegRoot::LocalMachine, target, "Mine", "target", kKeyWow64_64Key);
+    WriteString(RegRoot::LocalMachine, target + "\\Sub", "Mine", "sub", kKeyWow64_64Key);
+
+    enum class Ask { Read, Write, Create, Delete };
+    struct Row {
+        const char* what;
+        RegRoot root;
+        std::uint32_t view;
+        Ask ask;
+        bool leadsNowhere;
+    };
+    const Row rows[] = {
+        {"opened for reading", RegRoot::LocalMachine, kKeyWow64_64Key, Ask::Read, false},
+        {"opened for writing", RegRoot::LocalMachine, kKeyWow64_64Key, Ask::Write, false},
+        {"created", RegRoot::LocalMachine, kKeyWow64_64Key, Ask::Create, false},
+        {"deleted", RegRoot::LocalMachine, kKeyWow64_64Key, Ask::Delete, false},
+        {"32-bit view, opened for reading", RegRoot::LocalMachine, 0, Ask::Read, false},
+        {"32-bit view, created", RegRoot::LocalMachine, 0, Ask::Create, false},
+        {"32-bit view, deleted", RegRoot::LocalMachine, 0, Ask::Delete, false},
+        {"the user's, created", RegRoot::CurrentUser, 0, Ask::Create, false},
+        {"the user's, deleted", RegRoot::CurrentUser, 0, Ask::Delete, false},
+        {"leading nowhere, opened for reading", RegRoot::LocalMachine, kKeyWow64_64Key, Ask::Read,
+         true},
+        {"leading nowhere, created", RegRoot::LocalMachine, kKeyWow64_64Key, Ask::Create, true},
+        {"leading nowhere, deleted", RegRoot::LocalMachine, kKeyWow64_64Key, Ask::Delete, true},
+    };
+    int n = 0;
+    for (const Row& row : rows) {
+        const std::string link = sandbox::Key() + "\\Link" + std::to_string(++n);
+        sandbox::MakeLink(row.root, link, row.view, row.leadsNowhere ? nowhere : target);
+        ErrorCode e = kSuccess;
+        RegKey key = kNoKey;
+        switch (row.ask) {
+            case Ask::Read:
+                e = RegOpen(row.root, link, kKeyRead | row.view, false, &key);
+                break;
+            case Ask::Write:
+                e = RegOpen(row.root, link, kKeyAllAccess | row.view, false, &key);
+                break;
+            case Ask::Create:
+                e = RegOpen(row.root, link + "\\", kKeyAllAccess | row.view, true, &key);
+                break;
+            case Ask::Delete:
+                e = RegDeleteTree(row.root, link, kKeyAllAccess | row.view);
+                break;
+        }
+        EXPECT_EQ(e, kErrorStoppedOnSymlink) << row.what;
+        EXPECT_EQ(key, kNoKey) << row.what;
+        RegClose(key);
+        EXPECT_TRUE(sandbox::IsLink(row.root, link, row.view)) << row.what;
+    }
+    EXPECT_EQ(ReadString(RegRoot::LocalMachine, target, "Mine", kKeyWow64_64Key), "target");
+    EXPECT_EQ(ReadString(RegRoot::LocalMachine, target + "\\Sub", "Mine", kKeyWow64_64Key), "sub");
+    EXPECT_FALSE(Exists(RegRoot::LocalMachine, nowhere, kKeyWow64_64Key));
+
+    // A link on the way to the key asked for is followed, as for every program.
+    EXPECT_EQ(
+        ReadString(RegRoot::LocalMachine, sandbox::Key() + "\\Link1\\Sub", "Mine", kKeyWow64_64Key),
+        "sub");
+}
+
+// Deleting a tree takes a link inside it as the link key: what the link leads
+// to, even a key of the same tree's root, keeps its values and subkeys.
+TEST_F(RegistryContract, TreeDeletionRemovesALinkBelowAsTheLinkAndSparesWhatItLeadsTo) {
+    const std::string target = sandbox::Key() + "\\Target";
+    WriteString(RegRoot::LocalMachine, target, "Mine", "target", kKeyWow64_64Key);
+    WriteString(RegRoot::LocalMachine, target + "\\Sub", "Mine", "sub", kKeyWow64_64Key);
+    struct Row {
+        const char* what;
+        RegRoot root;
+        std::uint32_t view;
+    };
+    const Row rows[] = {
+        {"64-bit view", RegRoot::LocalMachine, kKeyWow64_64Key},
+        {"32-bit view", RegRoot::LocalMachine, 0},
+        {"the user's", RegRoot::CurrentUser, 0},
+    };
+    for (const Row& row : rows) {
+        const std::string tree = sandbox::Key() + "\\Norvelik";
+        WriteString(row.root, tree, "Value", "x", row.view);
+        WriteString(row.root, tree + "\\Plain", "Value", "x", row.view);
+        sandbox::MakeLink(row.root, tree + "\\Link", row.view, target);
+        sandbox::MakeLink(row.root, tree + "\\Plain\\Deeper", row.view, target + "\\Sub");
+
+        EXPECT_EQ(RegDeleteTree(row.root, tree, kKeyAllAccess | row.view), kSuccess) << row.what;
+        EXPECT_FALSE(Exists(row.root, tree, row.view)) << row.what;
+        EXPECT_FALSE(sandbox::IsLink(row.root, tree + "\\Link", row.view)) << row.what;
+        EXPECT_EQ(ReadString(RegRoot::LocalMachine, target, "Mine", kKeyWow64_64Key), "target")
+            << row.what;
+        EXPECT_EQ(ReadString(RegRoot::LocalMachine, target + "\\Sub", "Mine", kKeyWow64_64Key),
+                  "sub")
+            << row.what;
+    }
+}

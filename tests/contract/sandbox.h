@@ -42,6 +42,15 @@ void WriteValueOfType(platform::RegRoot root, const std::string& path, std::uint
                       const std::string& name, platform::RegValueType type,
                       const std::string& text);
 
+// Makes `path`, which must not exist, a registry link to `target`: a key
+// under HKLM named by its path in the 64-bit view ("Software\..."), which
+// need not exist. Keys on the way to `path` are followed.
+void MakeLink(platform::RegRoot root, const std::string& path, std::uint32_t view,
+              const std::string& target);
+
+// Whether `path` itself is there as a registry link.
+bool IsLink(platform::RegRoot root, const std::string& path, std::uint32_t view);
+
 // "X:" for a drive letter no volume has.
 std::string MissingDrive();
 

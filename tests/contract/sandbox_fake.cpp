@@ -36,6 +36,15 @@ void WriteValueOfType(platform::RegRoot root, const std::string& path, std::uint
     }
 }
 
+void MakeLink(platform::RegRoot root, const std::string& path, std::uint32_t view,
+              const std::string& target) {
+    fake::Registry().MakeLink(fake::Registry().Resolve(root, path, view), "HKLM\\" + target);
+}
+
+bool IsLink(platform::RegRoot root, const std::string& path, std::uint32_t view) {
+    return fake::Registry().IsLink(fake::Registry().Resolve(root, path, view));
+}
+
 std::string MissingDrive() { return "Q:"; }
 
 void MakeReadOnly(const std::string& path) { fake::Files().File(path)->readOnly = true; }

@@ -3,7 +3,6 @@
 // and after it in every view.
 #include <windows.h>
 
-#include "platform/shell.h"
 #include "platform/text_code_page.h"
 #include "registry_delete_tree.h"
 #include "sandbox.h"
@@ -20,13 +19,42 @@ std::string TemporaryFolder() {
     return std::string(buffer, length);
 }
 
+HKEY RootKey(platform::RegRoot root) {
+    return root == platform::RegRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+}
+
+// Deleted without following a link, so that a test's links take nothing
+// outside its key with them.
 void RemoveKeys() {
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
         for (REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
-            platform::win32::DeleteKeyTree(root, Key(), view,
-                                           platform::win32::TreeDeletion::KeyByKey);
+            platform::win32::DeleteKeyTree(root, Key(), view);
         }
     }
+}
+
+// Deletes the test's folder with everything in it, links as names only.
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((folder + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string path = folder + name;
+            const DWORD attributes = found.dwFileAttributes;
+            ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+                ::DeleteFileA(path.c_str());
+            } else if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+                ::RemoveDirectoryA(path.c_str());
+            } else {
+                RemoveTree(path + "\\");
+            }
+        } while (::FindNextFileA(search, &found));
+        ::FindClose(search);
+    }
+    ::RemoveDirectoryA(folder.c_str());
 }
 
 }  // namespace
@@ -43,7 +71,7 @@ void Test::SetUp() {
 void Test::TearDown() {
     platform::UseTextCodePage(platform::TextCodePage::Ansi);
     ::SetCurrentDirectoryA(TemporaryFolder().c_str());
-    platform::ShellDeleteTree(g_folder.substr(0, g_folder.size() - 1));
+    RemoveTree(g_folder);
     RemoveKeys();
 }
 
@@ -61,12 +89,44 @@ void WriteValueOfType(platform::RegRoot root, const std::string& path, std::uint
                       const std::string& name, platform::RegValueType type,
                       const std::string& text) {
     HKEY key = nullptr;
-    HKEY rootKey = root == platform::RegRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
-    ASSERT_EQ(::RegOpenKeyExA(rootKey, path.c_str(), 0, KEY_SET_VALUE | view, &key), ERROR_SUCCESS);
+    ASSERT_EQ(::RegOpenKeyExA(RootKey(root), path.c_str(), 0, KEY_SET_VALUE | view, &key),
+              ERROR_SUCCESS);
     const DWORD rawType = type == platform::RegValueType::ExpandString ? REG_EXPAND_SZ : REG_BINARY;
     ::RegSetValueExA(key, name.c_str(), 0, rawType, reinterpret_cast<const BYTE*>(text.c_str()),
                      static_cast<DWORD>(text.size() + 1));
     ::RegCloseKey(key);
+}
+
+void MakeLink(platform::RegRoot root, const std::string& path, std::uint32_t view,
+              const std::string& target) {
+    HKEY key = nullptr;
+    DWORD disposition = 0;
+    ASSERT_EQ(::RegCreateKeyExA(RootKey(root), path.c_str(), 0, nullptr, REG_OPTION_CREATE_LINK,
+                                KEY_ALL_ACCESS | view, nullptr, &key, &disposition),
+              ERROR_SUCCESS)
+        << path;
+    EXPECT_EQ(disposition, static_cast<DWORD>(REG_CREATED_NEW_KEY)) << path;
+    // The kernel's name of the target, stored without a terminating zero.
+    const std::string name = "\\Registry\\Machine\\" + target;
+    const std::wstring wide(name.begin(), name.end());
+    EXPECT_EQ(::RegSetValueExW(key, L"SymbolicLinkValue", 0, REG_LINK,
+                               reinterpret_cast<const BYTE*>(wide.data()),
+                               static_cast<DWORD>(wide.size() * sizeof(wchar_t))),
+              ERROR_SUCCESS)
+        << path;
+    ::RegCloseKey(key);
+}
+
+bool IsLink(platform::RegRoot root, const std::string& path, std::uint32_t view) {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(RootKey(root), path.c_str(), REG_OPTION_OPEN_LINK, KEY_QUERY_VALUE | view,
+                        &key) != ERROR_SUCCESS) {
+        return false;
+    }
+    DWORD type = REG_NONE;
+    const LONG e = ::RegQueryValueExA(key, "SymbolicLinkValue", nullptr, &type, nullptr, nullptr);
+    ::RegCloseKey(key);
+    return e == ERROR_SUCCESS && type == REG_LINK;
 }
 
 std::string MissingDrive() {

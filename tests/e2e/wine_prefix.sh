@@ -111,3 +111,58 @@ nv_start_xvfb() {
     [ -s "$folder/display" ] || { echo "Xvfb did not start" >&2; return 1; }
     nv_xvfb_display=":$(head -n1 "$folder/display")"
 }
+
+# A new folder for a fault script's files under the run's --work folder (from
+# the RUN_SCENARIO_ARGS given), made with mktemp's TEMPLATE. Under /tmp it
+# would lie in a folder every user may change, which the setup rightly
+# refuses to install below; the build tree is nobody else's.
+#   nv_fault_folder TEMPLATE RUN_SCENARIO_ARGS...
+nv_fault_folder() {
+    local template=$1 work="" i
+    shift
+    local args=("$@")
+    for ((i = 0; i < ${#args[@]} - 1; i++)); do
+        [ "${args[i]}" = --work ] && work=${args[i + 1]}
+    done
+    [ -n "$work" ] || work=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../build/windows" && pwd)
+    mkdir -p "$work/e2e-faults"
+    mktemp -d "$(realpath "$work")/e2e-faults/$template"
+}
+
+# Runs COMMAND (with bash) once, in the background, as soon as a file named
+# NAME meets one of EVENTS (inotifywait's: create, moved_to, delete...) in
+# DIR: a step of a run chosen by what the run does on disk. Returns once the
+# watch is set; the watcher's pid goes to the array nv_watchers, for
+# nv_stop_watchers.
+#   nv_on_file_event DIR EVENTS NAME COMMAND
+nv_watchers=()
+nv_on_file_event() {
+    local dir=$1 events=$2 name=$3 command=$4 ready
+    ready=$(mktemp -u)
+    mkfifo "$ready"
+    (
+        exec 3>"$ready"
+        inotifywait -m -e "$events" --format '%f' "$dir" 2>&3 | {
+            exec 3>&-
+            while IFS= read -r file; do
+                if [ "$file" = "$name" ]; then
+                    bash -c "$command"
+                    break
+                fi
+            done
+        }
+    ) &
+    nv_watchers+=($!)
+    # inotifywait says so on its error output once its watch is set.
+    grep -q -m1 'Watches established' <"$ready"
+    rm -f "$ready"
+}
+
+nv_stop_watchers() {
+    local pid
+    for pid in "${nv_watchers[@]}"; do
+        pkill -P "$pid" 2>/dev/null || true
+        kill "$pid" 2>/dev/null || true
+    done
+    nv_watchers=()
+}

@@ -17,6 +17,9 @@ std::string PathKey(const std::string& path) {
 
 namespace {
 
+// A chain of links longer than this is taken for a loop, as Windows gives up.
+constexpr int kMaxLinkHops = 32;
+
 std::string ParentKey(const std::string& key) {
     auto pos = key.rfind('\\');
     return pos == std::string::npos ? std::string() : key.substr(0, pos);
@@ -25,6 +28,19 @@ std::string ParentKey(const std::string& key) {
 std::string NameOf(const std::string& path) {
     auto pos = path.rfind('\\');
     return pos == std::string::npos ? path : path.substr(pos + 1);
+}
+
+// True for `key` itself and every key below it.
+bool AtOrBelow(const std::string& key, const std::string& top) {
+    return key == top || (key.size() > top.size() && key.compare(0, top.size(), top) == 0 &&
+                          key[top.size()] == '\\');
+}
+
+template <typename Map>
+void EraseAtOrBelow(Map& map, const std::string& top) {
+    for (auto it = map.begin(); it != map.end();) {
+        it = AtOrBelow(it->first, top) ? map.erase(it) : std::next(it);
+    }
 }
 
 }  // namespace
@@ -47,6 +63,11 @@ FakeFiles& Files() {
 
 void FakeFiles::Reset() { *this = FakeFiles{}; }
 
+void FakeFiles::Record(const std::string& call) {
+    if (beforeCall) beforeCall(call);
+    journal.push_back(call);
+}
+
 void FakeFiles::AddDrive(const std::string& letterColon) { drives_.insert(PathKey(letterColon)); }
 
 std::string FakeFiles::Full(const std::string& path) const {
@@ -57,6 +78,27 @@ std::string FakeFiles::Full(const std::string& path) const {
     if (path[0] == '\\') base = base.substr(0, 2);
     if (!base.empty() && base.back() != '\\' && path[0] != '\\') base += '\\';
     return base + path;
+}
+
+std::string FakeFiles::Key(const std::string& path, bool followLast) const {
+    std::string key = PathKey(path);
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        bool followed = false;
+        for (std::size_t end = key.find('\\');; end = key.find('\\', end + 1)) {
+            const bool last = end == std::string::npos;
+            if (!last || followLast) {
+                auto link = folderLinks_.find(last ? key : key.substr(0, end));
+                if (link != folderLinks_.end()) {
+                    key = PathKey(link->second) + (last ? std::string() : key.substr(end));
+                    followed = true;
+                    break;
+                }
+            }
+            if (last) break;
+        }
+        if (!followed) return key;
+    }
+    return std::string();
 }
 
 void FakeFiles::AddFolder(const std::string& path) {
@@ -72,27 +114,48 @@ void FakeFiles::AddFolder(const std::string& path) {
 void FakeFiles::AddFile(const std::string& path, const std::string& bytes) {
     const std::string full = Full(path);
     if (full.rfind('\\') != std::string::npos) AddFolder(full.substr(0, full.rfind('\\')));
-    FakeFile& f = files_[PathKey(path)];
-    f.path = Full(path);
+    FakeFile& f = files_[Key(path, false)];
+    f.path = full;
     f.bytes = bytes;
 }
 
 void FakeFiles::AddLink(const std::string& path, const std::string& target) {
     AddFile(path, "");
-    files_[PathKey(path)].linkTo = target;
+    files_[Key(path, false)].linkTo = target;
 }
 
-bool FakeFiles::HasFile(const std::string& path) const { return files_.count(PathKey(path)) != 0; }
+void FakeFiles::AddFolderLink(const std::string& path, const std::string& target) {
+    const std::string full = WithoutTrailingBackslashes(Full(path));
+    if (full.rfind('\\') != std::string::npos) AddFolder(full.substr(0, full.rfind('\\')));
+    folderLinks_[PathKey(full)] = WithoutTrailingBackslashes(Full(target));
+}
+
+bool FakeFiles::ReplaceFolderWithLink(const std::string& path, const std::string& target,
+                                      bool evenWhileHeld) {
+    const std::string key = PathKey(path);
+    for (const auto& held : heldFolders) {
+        if (!evenWhileHeld && (AtOrBelow(held.second, key) || AtOrBelow(key, held.second))) {
+            return false;
+        }
+    }
+    EraseAtOrBelow(folders_, key);
+    EraseAtOrBelow(files_, key);
+    EraseAtOrBelow(folderLinks_, key);
+    AddFolderLink(path, target);
+    return true;
+}
+
+bool FakeFiles::HasFile(const std::string& path) const { return FileExistsAt(path); }
 
 bool FakeFiles::HasFolder(const std::string& path) const { return FolderExistsAt(path); }
 
 FakeFile* FakeFiles::File(const std::string& path) {
-    auto it = files_.find(PathKey(path));
+    auto it = files_.find(Key(path, false));
     return it == files_.end() ? nullptr : &it->second;
 }
 
 std::string FakeFiles::Bytes(const std::string& path) const {
-    auto it = files_.find(PathKey(path));
+    auto it = files_.find(Key(path, false));
     return it == files_.end() ? std::string() : it->second.bytes;
 }
 
@@ -103,12 +166,29 @@ std::vector<std::string> FakeFiles::AllFiles() const {
 }
 
 bool FakeFiles::FileExistsAt(const std::string& path) const {
-    return files_.count(PathKey(path)) != 0;
+    return files_.count(Key(path, false)) != 0;
 }
 
 bool FakeFiles::FolderExistsAt(const std::string& path) const {
-    std::string key = PathKey(path);
+    const std::string key = Key(path, true);
     return folders_.count(key) != 0 || drives_.count(key) != 0;
+}
+
+bool FakeFiles::IsLink(const std::string& path) const {
+    const std::string key = Key(path, false);
+    auto file = files_.find(key);
+    return folderLinks_.count(key) != 0 || (file != files_.end() && !file->second.linkTo.empty());
+}
+
+ErrorCode FakeFiles::CheckRealFolder(const std::string& path) const {
+    const std::string spelt = PathKey(path);
+    if (folderLinks_.count(spelt) != 0 || Key(path, false) != spelt) {
+        return platform::kErrorReparsePointEncountered;
+    }
+    if (!FolderExistsAt(path)) {
+        return files_.count(spelt) ? platform::kErrorPathNotFound : platform::kErrorFileNotFound;
+    }
+    return platform::kSuccess;
 }
 
 bool FakeFiles::ParentExists(const std::string& key) const {
@@ -146,10 +226,11 @@ ErrorCode FakeFiles::CheckName(const std::string& given) const {
 }
 
 ErrorCode FakeFiles::MakeFolder(const std::string& path) {
-    journal.push_back("mkdir " + path);
+    Record("mkdir " + path);
     if (ErrorCode e = CheckName(path)) return e;
-    std::string key = PathKey(path);
-    if (FolderExistsAt(path)) return platform::kErrorAlreadyExists;
+    const std::string key = Key(path, false);
+    if (key.empty()) return platform::kErrorPathNotFound;
+    if (FolderExistsAt(path) || folderLinks_.count(key)) return platform::kErrorAlreadyExists;
     if (files_.count(key)) return platform::kErrorAlreadyExists;
     if (!ParentExists(key)) return platform::kErrorPathNotFound;
     if (Uncreatable(key)) return platform::kErrorAccessDenied;
@@ -157,7 +238,11 @@ ErrorCode FakeFiles::MakeFolder(const std::string& path) {
     return platform::kSuccess;
 }
 
-ErrorCode FakeFiles::MakeFolderTree(const std::string& path) {
+void FakeFiles::SetDescriptor(const std::string& path, const std::string& sddl) {
+    descriptors[Key(path, true)] = sddl;
+}
+
+ErrorCode FakeFiles::MakeFolderTree(const std::string& path, const std::string& sddl) {
     if (ErrorCode e = CheckName(path)) return e;
     if (path.empty()) return platform::kErrorPathNotFound;
     // The levels by their spelling in `path`, deepest first.
@@ -165,25 +250,26 @@ ErrorCode FakeFiles::MakeFolderTree(const std::string& path) {
     for (std::string level = WithoutTrailingBackslashes(Full(path));
          !level.empty() && !FolderExistsAt(level);
          level = level.substr(0, level.rfind('\\') == std::string::npos ? 0 : level.rfind('\\'))) {
-        const std::string k = platform::FoldedName(level);
-        if (files_.count(k)) return platform::kErrorAlreadyExists;
+        const std::string k = Key(level, false);
+        if (files_.count(k) || folderLinks_.count(k)) return platform::kErrorAlreadyExists;
         if (k.size() == 2 && k[1] == ':') return platform::kErrorPathNotFound;  // no such drive
         missing.push_back(level);
     }
     for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-        const std::string k = platform::FoldedName(*it);
+        const std::string k = Key(*it, false);
         if (Uncreatable(k)) return platform::kErrorAccessDenied;
         folders_[k] = *it;
+        if (!sddl.empty()) descriptors[k] = sddl;
     }
     return platform::kSuccess;
 }
 
 ErrorCode FakeFiles::Delete(const std::string& path) {
-    journal.push_back("delete " + path);
-    const std::string key = PathKey(path);
+    Record("delete " + path);
+    const std::string key = Key(path, false);
     auto it = files_.find(key);
     if (it == files_.end()) {
-        if (folders_.count(key)) return platform::kErrorAccessDenied;
+        if (folders_.count(key) || folderLinks_.count(key)) return platform::kErrorAccessDenied;
         return ParentExists(key) ? platform::kErrorFileNotFound : platform::kErrorPathNotFound;
     }
     if (it->second.held != FakeFile::Held::No) return platform::kErrorSharingViolation;
@@ -193,9 +279,11 @@ ErrorCode FakeFiles::Delete(const std::string& path) {
 }
 
 ErrorCode FakeFiles::RemoveName(const std::string& path) {
-    journal.push_back("remove name " + path);
-    const std::string key = PathKey(path);
+    Record("remove name " + path);
+    const std::string key = Key(path, false);
     if (folders_.count(key)) return platform::kErrorAccessDenied;
+    // Windows removes a link to a folder through a handle of the link itself.
+    if (folderLinks_.erase(key) != 0) return platform::kSuccess;
     // The name is replaced by a file of the caller's own first.
     if (InReadOnlyFolder(key)) return platform::kErrorAccessDenied;
     auto it = files_.find(key);
@@ -210,9 +298,13 @@ ErrorCode FakeFiles::RemoveName(const std::string& path) {
 }
 
 ErrorCode FakeFiles::RemoveFolder(const std::string& path) {
-    journal.push_back("rmdir " + path);
-    std::string key = PathKey(path);
+    Record("rmdir " + path);
+    const std::string key = Key(path, false);
+    if (folderLinks_.count(key)) return platform::kErrorReparsePointEncountered;
     if (!folders_.count(key)) return platform::kErrorPathNotFound;
+    for (const auto& held : heldFolders) {
+        if (held.second == key) return platform::kErrorSharingViolation;
+    }
     std::vector<platform::FolderEntry> entries;
     List(path, &entries);
     if (!entries.empty()) return platform::kErrorDirNotEmpty;
@@ -221,29 +313,32 @@ ErrorCode FakeFiles::RemoveFolder(const std::string& path) {
 }
 
 ErrorCode FakeFiles::MoveReplacing(const std::string& from, const std::string& to) {
-    journal.push_back("move " + from + " -> " + to);
-    auto src = files_.find(PathKey(from));
+    Record("move " + from + " -> " + to);
+    auto src = files_.find(Key(from, false));
     if (src == files_.end()) return platform::kErrorFileNotFound;
     if (src->second.held != FakeFile::Held::No) return platform::kErrorSharingViolation;
-    auto dst = files_.find(PathKey(to));
+    const std::string toKey = Key(to, false);
+    if (folders_.count(toKey) || folderLinks_.count(toKey)) return platform::kErrorAccessDenied;
+    auto dst = files_.find(toKey);
     if (dst != files_.end()) {
         if (dst->second.held != FakeFile::Held::No) return platform::kErrorAccessDenied;
         if (dst->second.readOnly) return platform::kErrorAccessDenied;
     }
-    if (!ParentExists(PathKey(to))) return platform::kErrorPathNotFound;
+    if (!ParentExists(toKey)) return platform::kErrorPathNotFound;
     FakeFile moved = src->second;
     moved.path = Full(to);
     files_.erase(src);
-    files_[PathKey(to)] = moved;
+    files_[toKey] = moved;
     return platform::kSuccess;
 }
 
 ErrorCode FakeFiles::Write(const std::string& path, const void* data, std::size_t size,
                            platform::CreateMode mode) {
-    journal.push_back("write " + path);
+    Record("write " + path);
     if (ErrorCode e = CheckName(path)) return e;
-    std::string key = PathKey(path);
-    if (folders_.count(key)) return platform::kErrorAccessDenied;
+    const std::string key = Key(path, false);
+    if (key.empty()) return platform::kErrorPathNotFound;
+    if (folders_.count(key) || folderLinks_.count(key)) return platform::kErrorAccessDenied;
     if (!ParentExists(key)) return platform::kErrorPathNotFound;
     auto it = files_.find(key);
     if (it == files_.end() && InReadOnlyFolder(key)) return platform::kErrorAccessDenied;
@@ -265,7 +360,7 @@ ErrorCode FakeFiles::Write(const std::string& path, const void* data, std::size_
     freeBytes = old > UINT64_MAX - freeBytes ? UINT64_MAX : freeBytes + old;  // no wrap-around
     std::uint64_t limit = freeBytes;
     for (const auto& failing : failWriteAfter) {
-        if (PathKey(failing.first) == key && failing.second < limit) limit = failing.second;
+        if (Key(failing.first, false) == key && failing.second < limit) limit = failing.second;
     }
     std::size_t written = size <= limit ? size : static_cast<std::size_t>(limit);
     f.bytes.assign(static_cast<const char*>(data), written);
@@ -274,10 +369,10 @@ ErrorCode FakeFiles::Write(const std::string& path, const void* data, std::size_
 }
 
 ErrorCode FakeFiles::ChangeWorkingFolder(const std::string& path) {
-    const std::string key = PathKey(path);
-    if (!FolderExistsAt(key)) {
+    if (!FolderExistsAt(path)) {
         // As for every path: a missing last level is a missing file.
-        return ParentExists(key) ? platform::kErrorFileNotFound : platform::kErrorPathNotFound;
+        return ParentExists(Key(path, false)) ? platform::kErrorFileNotFound
+                                              : platform::kErrorPathNotFound;
     }
     workingFolder = WithoutTrailingBackslashes(Full(path)) + "\\";
     return platform::kSuccess;
@@ -285,7 +380,7 @@ ErrorCode FakeFiles::ChangeWorkingFolder(const std::string& path) {
 
 ErrorCode FakeFiles::ReadRange(const std::string& path, std::uint64_t offset, std::size_t count,
                                platform::ShareMode share, std::string* bytes) const {
-    auto it = files_.find(PathKey(path));
+    auto it = files_.find(Key(path, false));
     if (it == files_.end()) return platform::kErrorFileNotFound;
     if (!it->second.linkTo.empty())
         return ReadRange(it->second.linkTo, offset, count, share, bytes);
@@ -301,15 +396,20 @@ ErrorCode FakeFiles::ReadRange(const std::string& path, std::uint64_t offset, st
 
 ErrorCode FakeFiles::List(const std::string& folder,
                           std::vector<platform::FolderEntry>* entries) const {
-    std::string key = PathKey(folder);
     if (!FolderExistsAt(folder)) return platform::kErrorPathNotFound;
+    const std::string key = Key(folder, true);
     entries->clear();
     for (const auto& sub : folders_) {
-        if (ParentKey(sub.first) == key) entries->push_back({NameOf(sub.second), 0, true});
+        if (ParentKey(sub.first) == key) entries->push_back({NameOf(sub.second), 0, true, false});
+    }
+    for (const auto& link : folderLinks_) {
+        if (ParentKey(link.first) == key) entries->push_back({NameOf(link.first), 0, true, true});
     }
     for (const auto& f : files_) {
-        if (ParentKey(f.first) == key)
-            entries->push_back({NameOf(f.second.path), f.second.Size(), false});
+        if (ParentKey(f.first) == key) {
+            entries->push_back(
+                {NameOf(f.second.path), f.second.Size(), false, !f.second.linkTo.empty()});
+        }
     }
     return platform::kSuccess;
 }
@@ -321,9 +421,27 @@ namespace platform {
 bool FileExists(const std::string& path) { return fake::Files().FileExistsAt(path); }
 bool FolderExists(const std::string& path) { return fake::Files().FolderExistsAt(path); }
 ErrorCode CreateFolder(const std::string& path) { return fake::Files().MakeFolder(path); }
-ErrorCode CreateFolderTree(const std::string& path) { return fake::Files().MakeFolderTree(path); }
+ErrorCode CreateFolderTree(const std::string& path, const std::string& newLevelsSddl) {
+    return fake::Files().MakeFolderTree(path, newLevelsSddl);
+}
 ErrorCode DeleteFileAt(const std::string& path) { return fake::Files().Delete(path); }
 ErrorCode RemoveNameAt(const std::string& path) { return fake::Files().RemoveName(path); }
+ErrorCode RemoveEmptyFolder(const std::string& path) { return fake::Files().RemoveFolder(path); }
+bool IsLinkAt(const std::string& path) { return fake::Files().IsLink(path); }
+
+ErrorCode CheckRealFolder(const std::string& folder) {
+    return fake::Files().CheckRealFolder(folder);
+}
+
+FolderHold HoldFolder(const std::string& folder) {
+    fake::FakeFiles& files = fake::Files();
+    if (!files.FolderExistsAt(folder)) return kNoFolderHold;
+    const FolderHold hold = files.nextHold++;
+    files.heldFolders[hold] = files.Key(folder, true);
+    return hold;
+}
+
+void ReleaseFolder(FolderHold hold) { fake::Files().heldFolders.erase(hold); }
 
 ErrorCode MoveFileReplacing(const std::string& from, const std::string& to) {
     return fake::Files().MoveReplacing(from, to);
@@ -331,7 +449,10 @@ ErrorCode MoveFileReplacing(const std::string& from, const std::string& to) {
 
 ErrorCode WriteWholeFile(const std::string& path, const void* data, std::size_t size,
                          CreateMode mode) {
-    return fake::Files().Write(path, data, size, mode);
+    fake::FakeFiles& files = fake::Files();
+    const ErrorCode e = files.Write(path, data, size, mode);
+    if (files.afterWrite) files.afterWrite(path);
+    return e;
 }
 
 ErrorCode ReadFileRange(const std::string& path, std::uint64_t offset, std::size_t count,

@@ -45,28 +45,63 @@ std::string FakeRegistry::Resolve(RegRoot root, const std::string& path,
     return full;
 }
 
-void FakeRegistry::CreateKey(const std::string& key) {
+std::string FakeRegistry::Follow(const std::string& path, bool finalToo, int depth) const {
+    const std::string whole = WithoutTrailingBackslashes(path);
+    std::string::size_type end = whole.find('\\');
+    std::string real = whole.substr(0, end);  // the root
+    while (end != std::string::npos) {
+        const std::string::size_type next = whole.find('\\', end + 1);
+        real += whole.substr(end, next == std::string::npos ? std::string::npos : next - end);
+        end = next;
+        const Key* key = At(real);
+        const bool last = end == std::string::npos;
+        if (key != nullptr && !key->linkTarget.empty() && (finalToo || !last) &&
+            depth < kMaxLinks) {
+            // The target is a path of its own, with links of its own on the way.
+            real = Follow(key->linkTarget, true, depth + 1);
+        }
+    }
+    return real;
+}
+
+const FakeRegistry::Key* FakeRegistry::At(const std::string& realPath) const {
+    auto k = keys_.find(platform::FoldedName(WithoutTrailingBackslashes(realPath)));
+    return k == keys_.end() ? nullptr : &k->second;
+}
+
+FakeRegistry::Key& FakeRegistry::Made(const std::string& realPath) {
     // Parents exist whenever a child does, as in the real registry.
-    std::string path = WithoutTrailingBackslashes(key);
+    const std::string path = WithoutTrailingBackslashes(realPath);
     std::string::size_type pos = 0;
     while (true) {
         pos = path.find('\\', pos + 1);
-        std::string prefix = path.substr(0, pos);
+        const std::string prefix = path.substr(0, pos);
         Key& k = keys_[platform::FoldedName(prefix)];
         if (k.displayPath.empty()) k.displayPath = prefix;
-        if (pos == std::string::npos) break;
+        if (pos == std::string::npos) return k;
     }
 }
 
+void FakeRegistry::EraseTree(const std::string& realPath) {
+    const std::string top = platform::FoldedName(WithoutTrailingBackslashes(realPath));
+    for (auto it = keys_.begin(); it != keys_.end();) {
+        // A link below goes as the link key: its target lies elsewhere.
+        const bool inside = it->first == top || it->first.rfind(top + "\\", 0) == 0;
+        it = inside ? keys_.erase(it) : std::next(it);
+    }
+}
+
+void FakeRegistry::CreateKey(const std::string& key) { Made(Follow(key, true)); }
+
 bool FakeRegistry::KeyExists(const std::string& key) const {
-    return keys_.count(platform::FoldedName(WithoutTrailingBackslashes(key))) != 0;
+    return At(Follow(key, true)) != nullptr;
 }
 
 const RegValue* FakeRegistry::Value(const std::string& key, const std::string& name) const {
-    auto k = keys_.find(platform::FoldedName(WithoutTrailingBackslashes(key)));
-    if (k == keys_.end()) return nullptr;
-    auto v = k->second.values.find(platform::FoldedName(name));
-    return v == k->second.values.end() ? nullptr : &v->second;
+    const Key* k = At(Follow(key, true));
+    if (k == nullptr) return nullptr;
+    auto v = k->values.find(platform::FoldedName(name));
+    return v == k->values.end() ? nullptr : &v->second;
 }
 
 bool FakeRegistry::HasValue(const std::string& key, const std::string& name) const {
@@ -79,28 +114,40 @@ std::string FakeRegistry::String(const std::string& key, const std::string& name
 }
 
 std::vector<std::string> FakeRegistry::ValueNamesInOrder(const std::string& key) const {
-    auto k = keys_.find(platform::FoldedName(WithoutTrailingBackslashes(key)));
-    return k == keys_.end() ? std::vector<std::string>{} : k->second.order;
+    const Key* k = At(Follow(key, true));
+    return k == nullptr ? std::vector<std::string>{} : k->order;
+}
+
+void FakeRegistry::MakeLink(const std::string& key, const std::string& target) {
+    const std::string real = Follow(key, false);
+    EraseTree(real);
+    Made(real).linkTarget = WithoutTrailingBackslashes(target);
+}
+
+bool FakeRegistry::IsLink(const std::string& key) const {
+    const Key* k = At(Follow(key, false));
+    return k != nullptr && !k->linkTarget.empty();
+}
+
+FakeRegistry::Key& FakeRegistry::ForValues(const std::string& key) {
+    return Made(Follow(key, true));
 }
 
 void FakeRegistry::SetString(const std::string& key, const std::string& name,
                              const std::string& value, RegValueType type) {
-    CreateKey(key);
-    Key& k = keys_[platform::FoldedName(WithoutTrailingBackslashes(key))];
+    Key& k = ForValues(key);
     if (!k.values.count(platform::FoldedName(name))) k.order.push_back(name);
     k.values[platform::FoldedName(name)] = RegValue{type, value, 0};
 }
 
 void FakeRegistry::SetDword(const std::string& key, const std::string& name, std::uint32_t value) {
-    CreateKey(key);
-    Key& k = keys_[platform::FoldedName(WithoutTrailingBackslashes(key))];
+    Key& k = ForValues(key);
     if (!k.values.count(platform::FoldedName(name))) k.order.push_back(name);
     k.values[platform::FoldedName(name)] = RegValue{RegValueType::Dword, "", value};
 }
 
 void FakeRegistry::SetOther(const std::string& key, const std::string& name) {
-    CreateKey(key);
-    Key& k = keys_[platform::FoldedName(WithoutTrailingBackslashes(key))];
+    Key& k = ForValues(key);
     if (!k.values.count(platform::FoldedName(name))) k.order.push_back(name);
     k.values[platform::FoldedName(name)] = RegValue{RegValueType::Other, "", 0};
 }
@@ -108,7 +155,7 @@ void FakeRegistry::SetOther(const std::string& key, const std::string& name) {
 ErrorCode FakeRegistry::Open(RegRoot root, const std::string& path, std::uint32_t access,
                              bool create, RegKey* key) {
     *key = platform::kNoKey;
-    std::string real = Resolve(root, path, access);
+    const std::string real = Follow(Resolve(root, path, access), false);
     for (const std::string& locked : lockedKeys) {
         if (platform::SameName(WithoutTrailingBackslashes(locked), real)) {
             return platform::kErrorAccessDenied;
@@ -120,9 +167,13 @@ ErrorCode FakeRegistry::Open(RegRoot root, const std::string& path, std::uint32_
     if (root == RegRoot::LocalMachine && hklmReadOnly && writeAccess) {
         return platform::kErrorAccessDenied;
     }
-    if (!KeyExists(real)) {
+    const Key* existing = At(real);
+    if (existing != nullptr && !existing->linkTarget.empty()) {
+        return platform::kErrorStoppedOnSymlink;
+    }
+    if (existing == nullptr) {
         if (!create) return platform::kErrorFileNotFound;
-        CreateKey(real);
+        Made(real);
     }
     *key = next_++;
     open_[*key] = OpenKey{real, access};
@@ -132,7 +183,11 @@ ErrorCode FakeRegistry::Open(RegRoot root, const std::string& path, std::uint32_
 ErrorCode FakeRegistry::Query(RegKey key, const std::string& name, const RegValue** value) const {
     auto o = open_.find(key);
     if (o == open_.end()) return platform::kErrorInvalidHandle;
-    *value = Value(o->second.path, name);
+    *value = nullptr;
+    if (const Key* k = At(o->second.path)) {
+        auto v = k->values.find(platform::FoldedName(name));
+        if (v != k->values.end()) *value = &v->second;
+    }
     return *value ? platform::kSuccess : platform::kErrorFileNotFound;
 }
 
@@ -153,13 +208,12 @@ ErrorCode FakeRegistry::Write(RegKey key, const std::string& name, const RegValu
 
 ErrorCode FakeRegistry::DeleteTree(RegRoot root, const std::string& path, std::uint32_t access) {
     if (WithoutTrailingBackslashes(path).empty()) return platform::kErrorInvalidParameter;
-    std::string real = platform::FoldedName(Resolve(root, path, access));
-    if (!keys_.count(real)) return platform::kErrorFileNotFound;
+    const std::string real = Follow(Resolve(root, path, access), false);
+    const Key* existing = At(real);
+    if (existing == nullptr) return platform::kErrorFileNotFound;
     if (root == RegRoot::LocalMachine && hklmReadOnly) return platform::kErrorAccessDenied;
-    for (auto it = keys_.begin(); it != keys_.end();) {
-        bool inside = it->first == real || it->first.rfind(real + "\\", 0) == 0;
-        it = inside ? keys_.erase(it) : std::next(it);
-    }
+    if (!existing->linkTarget.empty()) return platform::kErrorStoppedOnSymlink;
+    EraseTree(real);
     return platform::kSuccess;
 }
 

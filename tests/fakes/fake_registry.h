@@ -1,7 +1,9 @@
 // An in-memory registry with the rules the setup program depends on: two roots,
 // case-insensitive key and value names, REG_SZ / REG_EXPAND_SZ / REG_DWORD
-// values, access masks, and the view of a 32-bit process on 64-bit Windows
-// (HKLM\Software without KEY_WOW64_64KEY lands under Software\WOW6432Node).
+// values, access masks, the view of a 32-bit process on 64-bit Windows
+// (HKLM\Software without KEY_WOW64_64KEY lands under Software\WOW6432Node),
+// and registry links: keys that Windows follows to another key wherever a
+// program opens them without asking for the link itself.
 #pragma once
 
 #include <cstdint>
@@ -23,7 +25,9 @@ struct RegValue {
 class FakeRegistry {
   public:
     // Keys are addressed by their real (view-resolved) path, as regedit shows them:
-    // "HKLM\Software\WOW6432Node\...". Roots: "HKLM", "HKCU".
+    // "HKLM\Software\WOW6432Node\...". Roots: "HKLM", "HKCU". These calls stand
+    // for another program: like Windows opening a key without asking for the
+    // link itself, they follow every link on the path, the key's own included.
     void SetString(const std::string& key, const std::string& name, const std::string& value,
                    platform::RegValueType type = platform::RegValueType::String);
     void SetDword(const std::string& key, const std::string& name, std::uint32_t value);
@@ -37,6 +41,13 @@ class FakeRegistry {
 
     // The values of a key in the order they were first written.
     std::vector<std::string> ValueNamesInOrder(const std::string& key) const;
+
+    // Makes `key` a link to `target` (a real path, which need not exist), in
+    // place of whatever key was there with its values and subkeys, as another
+    // program would after deleting it. Links on the way to `key` are followed.
+    void MakeLink(const std::string& key, const std::string& target);
+    // Whether `key` itself is a link (links on the way to it followed).
+    bool IsLink(const std::string& key) const;
 
     // Whether this process runs as 32-bit code on 64-bit Windows (redirection applies).
     bool wow64Process = true;
@@ -53,7 +64,9 @@ class FakeRegistry {
 
     void Reset();
 
-    // Implementation of the platform calls.
+    // Implementation of the platform calls, which refuse a link where it is
+    // the key opened or deleted (kErrorStoppedOnSymlink) and follow the
+    // links on the way to it, as platform/registry.h says.
     platform::ErrorCode Open(platform::RegRoot root, const std::string& path, std::uint32_t access,
                              bool create, platform::RegKey* key);
     platform::ErrorCode Query(platform::RegKey key, const std::string& name,
@@ -72,7 +85,18 @@ class FakeRegistry {
         std::string displayPath;
         std::map<std::string, RegValue> values;  // by folded name
         std::vector<std::string> order;          // original names, first-write order
+        std::string linkTarget;                  // a link's target; "" for a plain key
     };
+    // The real path of the key `path` names, each link on the way replaced
+    // by its target, the last key's own link too when `finalToo`. Follows a
+    // chain of links, at most kMaxLinks of them.
+    std::string Follow(const std::string& path, bool finalToo, int depth = 0) const;
+    static constexpr int kMaxLinks = 16;
+    // The key at a real path that passes through no link; nullptr when missing.
+    const Key* At(const std::string& realPath) const;
+    Key& Made(const std::string& realPath);  // made with its missing parents
+    void EraseTree(const std::string& realPath);
+    Key& ForValues(const std::string& key);  // the key another program writes a value into
     struct OpenKey {
         std::string path;
         std::uint32_t access = 0;

@@ -20,7 +20,10 @@ std::string SystemTemporaryFolder() { return fake::SelfRemoval().systemTemporary
 
 ErrorCode CreateAdministratorsFolder(const std::string& path) {
     const ErrorCode e = fake::Files().MakeFolder(path);
-    if (e == kSuccess) fake::SelfRemoval().administratorsFolders.push_back(path);
+    if (e == kSuccess) {
+        fake::SelfRemoval().administratorsFolders.push_back(path);
+        fake::Files().SetDescriptor(path, "O:BAD:P(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)");
+    }
     return e;
 }
 
@@ -36,7 +39,7 @@ std::uint32_t CurrentProcessId() { return fake::SelfRemoval().processId; }
 
 ErrorCode CopyFileTo(const std::string& from, const std::string& to) {
     fake::FakeFiles& files = fake::Files();
-    files.journal.push_back("copy " + from + " -> " + to);
+    files.Record("copy " + from + " -> " + to);
     if (!files.FileExistsAt(from)) return kErrorFileNotFound;
     const std::string bytes = files.Bytes(from);
     return files.Write(to, bytes.data(), bytes.size(), CreateMode::CreateNew);
@@ -57,8 +60,6 @@ bool WaitForProcessExit(std::uint32_t processId, std::uint32_t timeoutMs) {
     self.waits.emplace_back(processId, timeoutMs);
     return self.processEnds;
 }
-
-ErrorCode RemoveEmptyFolder(const std::string& path) { return fake::Files().RemoveFolder(path); }
 
 ErrorCode DeleteAfterReboot(const std::string& path) {
     fake::SelfRemoval().deleteAfterReboot.push_back(path);

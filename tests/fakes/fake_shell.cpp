@@ -10,6 +10,56 @@ FakeShell& Shell() {
     return shell;
 }
 
+namespace {
+
+constexpr char kLinkMagic[] = "LNK\n";
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string::size_type start = 0;
+    for (std::string::size_type end; (end = text.find('\n', start)) != std::string::npos;
+         start = end + 1) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    return lines;
+}
+
+}  // namespace
+
+// The fields one to a line, so that a shortcut file moved or renamed still
+// reads as the shortcut it was saved as.
+std::string LinkFileBytes(const platform::ShellLinkSpec& link) {
+    return kLinkMagic + link.target + "\n" + link.workingFolder + "\n" + link.description + "\n" +
+           link.arguments + "\n" + std::to_string(link.showCommand) + "\n" + link.iconPath + "\n" +
+           std::to_string(link.iconIndex) + "\n";
+}
+
+bool ParseLinkFile(const std::string& bytes, platform::ShellLinkSpec* link) {
+    if (bytes.compare(0, sizeof(kLinkMagic) - 1, kLinkMagic) != 0) return false;
+    const std::vector<std::string> lines = Lines(bytes.substr(sizeof(kLinkMagic) - 1));
+    if (lines.size() != 7) return false;
+    link->target = lines[0];
+    link->workingFolder = lines[1];
+    link->description = lines[2];
+    link->arguments = lines[3];
+    link->showCommand = std::stoi(lines[4]);
+    link->iconPath = lines[5];
+    link->iconIndex = std::stoi(lines[6]);
+    return true;
+}
+
+std::map<std::string, platform::ShellLinkSpec> SavedLinks() {
+    std::map<std::string, platform::ShellLinkSpec> links;
+    for (const std::string& path : Files().AllFiles()) {
+        platform::ShellLinkSpec link;
+        if (ParseLinkFile(Files().Bytes(path), &link)) {
+            link.linkFile = path;
+            links[platform::FoldedName(path)] = link;
+        }
+    }
+    return links;
+}
+
 }  // namespace fake
 
 namespace platform {
@@ -22,38 +72,17 @@ bool ShellOpen(const std::string& file, const std::string& parameters,
     return fake::Shell().openSucceeds;
 }
 
-ErrorCode ShellDeleteTree(const std::string& folder) {
-    fake::Shell().deletedTrees.push_back(folder);
-    fake::FakeFiles& files = fake::Files();
-    if (!files.FolderExistsAt(folder)) return kErrorFileNotFound;
-    // Files first, then the folders, deepest first.
-    std::vector<FolderEntry> entries;
-    files.List(folder, &entries);
-    for (const FolderEntry& e : entries) {
-        std::string child = folder + "\\" + e.name;
-        ErrorCode err = e.isFolder ? ShellDeleteTree(child) : files.Delete(child);
-        if (err != kSuccess) return err;
-    }
-    return files.RemoveFolder(folder);
-}
-
 bool SaveShellLink(const ShellLinkSpec& link) {
     if (fake::Shell().linkSaveFails) return false;
-    std::string body = "LNK " + link.target;
-    if (fake::Files().Write(link.linkFile, body.data(), body.size(), CreateMode::CreateAlways) !=
-        kSuccess) {
-        return false;
-    }
-    fake::Shell().links[platform::FoldedName(link.linkFile)] = link;
-    return true;
+    const std::string body = fake::LinkFileBytes(link);
+    return fake::Files().Write(link.linkFile, body.data(), body.size(), CreateMode::CreateAlways) ==
+           kSuccess;
 }
 
 bool LoadShellLink(const std::string& linkFile, ShellLinkSpec* link) {
-    if (!fake::Files().FileExistsAt(linkFile)) return false;
-    auto it = fake::Shell().links.find(platform::FoldedName(linkFile));
-    if (it == fake::Shell().links.end()) return false;
-    *link = it->second;
-    return true;
+    std::string bytes;
+    if (ReadWholeFile(linkFile, &bytes) != kSuccess) return false;
+    return fake::ParseLinkFile(bytes, link);
 }
 
 FolderDialogOutcome RunFolderDialog(const FolderDialogSpec& details, std::string* chosen) {

@@ -1,6 +1,6 @@
-// The shell: rights are in FakeSystemInfo; here are programs opened, folder
-// trees deleted (through the fake file system), shortcut files and the folder
-// dialog's scripted answer.
+// The shell: rights are in FakeSystemInfo; here are programs opened,
+// shortcut files (in the fake file system) and the folder dialog's scripted
+// answer.
 #pragma once
 
 #include <map>
@@ -27,9 +27,7 @@ class FakeShell {
     // (false by default, as under a session without a desktop shell).
     bool desktopShellAnswers = false;
     std::vector<OpenedFile> openedAsDesktopUser;
-    std::vector<std::string> deletedTrees;
-    // Saved shortcuts by folded path; saving also puts a file in the fake file system.
-    std::map<std::string, platform::ShellLinkSpec> links;
+    // Saving a shortcut writes its fields into the file (LinkFileBytes).
     bool linkSaveFails = false;
 
     // The folder dialog: what the last one was asked, and what it answers.
@@ -41,5 +39,14 @@ class FakeShell {
 };
 
 FakeShell& Shell();
+
+// The bytes of a shortcut file as the fake saves it, and the shortcut they
+// read as (false for any other file).
+std::string LinkFileBytes(const platform::ShellLinkSpec& link);
+bool ParseLinkFile(const std::string& bytes, platform::ShellLinkSpec* link);
+
+// Every shortcut file in the fake file system, by folded path, its
+// `linkFile` the path it lies at.
+std::map<std::string, platform::ShellLinkSpec> SavedLinks();
 
 }  // namespace fake

@@ -63,7 +63,6 @@ const Address kPlatformCalls[] = {
     AddressOf(platform::InitializeComponentLibrary),
     AddressOf(platform::ShellOpen),
     AddressOf(platform::ShellOpenAsDesktopUser),
-    AddressOf(platform::ShellDeleteTree),
     AddressOf(platform::SaveShellLink),
     AddressOf(platform::LoadShellLink),
     AddressOf(platform::RunFolderDialog),

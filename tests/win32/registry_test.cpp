@@ -1,6 +1,6 @@
 // What the Win32 registry calls do beyond the rules the contract tests hold
 // them and the fake to: values other writers stored in shapes the program
-// never writes, and both ways of deleting a tree, in each view.
+// never writes, and the deletion of a tree in each view.
 #include "platform/registry.h"
 
 #include <windows.h>
@@ -14,7 +14,6 @@
 
 using namespace platform;
 using platform::win32::DeleteKeyTree;
-using platform::win32::TreeDeletion;
 
 namespace {
 
@@ -86,52 +85,55 @@ TEST_F(Registry, StringsStoredByOtherWritersReadAsTheirText) {
     EXPECT_EQ(RegReadDword(key, "LongNumber", &number), kErrorInvalidData);
     EXPECT_EQ(number, 7u);
     RegClose(key);
-    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\NorvelikChecks", 0, TreeDeletion::KeyByKey);
+    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\NorvelikChecks", 0);
 }
 
 TEST_F(Registry, TreeDeletionRemovesSubkeysAndValuesAndSparesSiblings) {
-    for (TreeDeletion how : {TreeDeletion::SystemWhereAvailable, TreeDeletion::KeyByKey}) {
-        const std::string base = TestKey("Tree");
-        const std::string product = base + "\\Norvelik";
-        for (const char* sub : {"", "\\A", "\\A\\B", "\\C"}) {
-            RegKey key = OpenOrCreate(RegRoot::CurrentUser, product + sub);
-            RegWriteString(key, "Value", "x");
-            RegWriteDword(key, "Number", 1);
-            RegClose(key);
-        }
-        RegClose(OpenOrCreate(RegRoot::CurrentUser, base + "\\Other"));
-        ASSERT_TRUE(Exists(RegRoot::CurrentUser, product + "\\A\\B"));
-
-        EXPECT_EQ(DeleteKeyTree(HKEY_CURRENT_USER, product, 0, how), ERROR_SUCCESS);
-        EXPECT_FALSE(Exists(RegRoot::CurrentUser, product));
-        EXPECT_TRUE(Exists(RegRoot::CurrentUser, base + "\\Other"));
-        EXPECT_EQ(DeleteKeyTree(HKEY_CURRENT_USER, product, 0, how), ERROR_FILE_NOT_FOUND);
+    const std::string base = TestKey("Tree");
+    const std::string product = base + "\\Norvelik";
+    for (const char* sub : {"", "\\A", "\\A\\B", "\\C"}) {
+        RegKey key = OpenOrCreate(RegRoot::CurrentUser, product + sub);
+        RegWriteString(key, "Value", "x");
+        RegWriteDword(key, "Number", 1);
+        RegClose(key);
     }
-    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\NorvelikChecks", 0, TreeDeletion::KeyByKey);
+    // A name the ANSI code page cannot spell is deleted like any other.
+    HKEY wide = nullptr;
+    const std::wstring wideName =
+        std::wstring(product.begin(), product.end()) + L"\\A\\\u65e5\u672c\u00df";
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, wideName.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                nullptr, &wide, nullptr),
+              ERROR_SUCCESS);
+    ::RegCloseKey(wide);
+    RegClose(OpenOrCreate(RegRoot::CurrentUser, base + "\\Other"));
+    ASSERT_TRUE(Exists(RegRoot::CurrentUser, product + "\\A\\B"));
+
+    EXPECT_EQ(DeleteKeyTree(HKEY_CURRENT_USER, product, 0), ERROR_SUCCESS);
+    EXPECT_FALSE(Exists(RegRoot::CurrentUser, product));
+    EXPECT_TRUE(Exists(RegRoot::CurrentUser, base + "\\Other"));
+    EXPECT_EQ(DeleteKeyTree(HKEY_CURRENT_USER, product, 0), ERROR_FILE_NOT_FOUND);
+    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\NorvelikChecks", 0);
 }
 
 TEST_F(Registry, EachViewDeletesOnlyItsOwnKey) {
     if (!sandbox::RegistryHasTwoViews()) GTEST_SKIP() << "a 32-bit system has one view only";
-    for (TreeDeletion how : {TreeDeletion::SystemWhereAvailable, TreeDeletion::KeyByKey}) {
-        const std::string path = TestKey("View") + "\\Norvelik";
-        RegKey native =
-            OpenOrCreate(RegRoot::LocalMachine, path + "\\Sub", kKeyAllAccess | kKeyWow64_64Key);
-        ASSERT_TRUE(native != kNoKey);
-        RegWriteString(native, "View", "64");
-        RegClose(native);
-        EXPECT_FALSE(Exists(RegRoot::LocalMachine, path));  // not in the 32-bit view yet
-        RegKey redirected = OpenOrCreate(RegRoot::LocalMachine, path + "\\Sub");
-        ASSERT_TRUE(redirected != kNoKey);
-        RegWriteString(redirected, "View", "32");
-        RegClose(redirected);
+    const std::string path = TestKey("View") + "\\Norvelik";
+    RegKey native =
+        OpenOrCreate(RegRoot::LocalMachine, path + "\\Sub", kKeyAllAccess | kKeyWow64_64Key);
+    ASSERT_TRUE(native != kNoKey);
+    RegWriteString(native, "View", "64");
+    RegClose(native);
+    EXPECT_FALSE(Exists(RegRoot::LocalMachine, path));  // not in the 32-bit view yet
+    RegKey redirected = OpenOrCreate(RegRoot::LocalMachine, path + "\\Sub");
+    ASSERT_TRUE(redirected != kNoKey);
+    RegWriteString(redirected, "View", "32");
+    RegClose(redirected);
 
-        EXPECT_EQ(DeleteKeyTree(HKEY_LOCAL_MACHINE, path, KEY_WOW64_64KEY, how), ERROR_SUCCESS);
-        EXPECT_FALSE(Exists(RegRoot::LocalMachine, path, kKeyWow64_64Key));
-        EXPECT_TRUE(Exists(RegRoot::LocalMachine, path + "\\Sub"));
-        EXPECT_EQ(DeleteKeyTree(HKEY_LOCAL_MACHINE, path, 0, how), ERROR_SUCCESS);
-        EXPECT_FALSE(Exists(RegRoot::LocalMachine, path));
-    }
-    DeleteKeyTree(HKEY_LOCAL_MACHINE, "Software\\NorvelikChecks", KEY_WOW64_64KEY,
-                  TreeDeletion::KeyByKey);
-    DeleteKeyTree(HKEY_LOCAL_MACHINE, "Software\\NorvelikChecks", 0, TreeDeletion::KeyByKey);
+    EXPECT_EQ(DeleteKeyTree(HKEY_LOCAL_MACHINE, path, KEY_WOW64_64KEY), ERROR_SUCCESS);
+    EXPECT_FALSE(Exists(RegRoot::LocalMachine, path, kKeyWow64_64Key));
+    EXPECT_TRUE(Exists(RegRoot::LocalMachine, path + "\\Sub"));
+    EXPECT_EQ(DeleteKeyTree(HKEY_LOCAL_MACHINE, path, 0), ERROR_SUCCESS);
+    EXPECT_FALSE(Exists(RegRoot::LocalMachine, path));
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, "Software\\NorvelikChecks", KEY_WOW64_64KEY);
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, "Software\\NorvelikChecks", 0);
 }

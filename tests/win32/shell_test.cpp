@@ -110,30 +110,6 @@ TEST_F(Shell, ShortcutIntoAMissingFolderOrFromNoFileFails) {
     EXPECT_FALSE(SaveShellLink(link));
 }
 
-TEST_F(Shell, DeleteTreeRemovesEverythingBelowAndNothingBeside) {
-    const std::string tree = sandbox::Folder() + "Норвелик";
-    const std::string sibling = sandbox::Folder() + "Норвелик2";
-    ASSERT_EQ(CreateFolderTree(tree + "\\A\\B"), kSuccess);
-    ASSERT_EQ(CreateFolder(sibling), kSuccess);
-    for (const std::string& file : {tree + "\\x.lnk", tree + "\\A\\B\\y.url", sibling + "\\z"}) {
-        ASSERT_EQ(WriteWholeFile(file, "1", 1, CreateMode::CreateAlways), kSuccess);
-    }
-    ::SetFileAttributesA((tree + "\\x.lnk").c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(ShellDeleteTree(tree), kSuccess);
-    EXPECT_FALSE(FolderExists(tree));
-    EXPECT_TRUE(FileExists(sibling + "\\z"));
-    EXPECT_TRUE(ShellDeleteTree(tree) != kSuccess);  // nothing left to delete
-}
-
-TEST_F(Shell, DeleteTreeRefusesNamesThatWouldWidenIt) {
-    const std::string tree = sandbox::Folder() + "tree";
-    ASSERT_EQ(CreateFolder(tree), kSuccess);
-    EXPECT_TRUE(ShellDeleteTree("") != kSuccess);
-    EXPECT_TRUE(ShellDeleteTree(sandbox::Folder() + "t*") != kSuccess);
-    EXPECT_TRUE(ShellDeleteTree(sandbox::Folder() + "tre?") != kSuccess);
-    EXPECT_TRUE(FolderExists(tree));
-}
-
 TEST_F(Shell, OpeningAMissingProgramReportsFailure) {
     EXPECT_FALSE(ShellOpen(sandbox::Folder() + "none.exe", "", "", SW_SHOWNORMAL));
 }

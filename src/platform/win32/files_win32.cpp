@@ -1,10 +1,14 @@
 #include <windows.h>
 
+#include <sddl.h>
+
 #include <algorithm>
 #include <vector>
 
 #include "folder_path.h"
 #include "platform/files.h"
+#include "platform/name_case.h"
+#include "system_library.h"
 #include "text_to_wide.h"
 
 namespace platform {
@@ -20,6 +24,14 @@ ErrorCode LastError() { return static_cast<ErrorCode>(::GetLastError()); }
 std::wstring Wide(const std::string& text) { return win32::TextToWide(text); }
 
 DWORD Attributes(const std::string& path) { return ::GetFileAttributesW(Wide(path).c_str()); }
+
+bool IsReparsePoint(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+using FinalPathFunction = DWORD(WINAPI*)(HANDLE, LPWSTR, DWORD, DWORD);
+using SetFileInformationFunction = BOOL(WINAPI*)(HANDLE, FILE_INFO_BY_HANDLE_CLASS, LPVOID, DWORD);
 
 class FileHandle {
   public:
@@ -65,7 +77,169 @@ ErrorCode ReadUpTo(HANDLE file, std::size_t count, std::string* bytes) {
     return kSuccess;
 }
 
+// The path Windows reaches through `handle`, as a plain "C:\..." or
+// "\\server\share\..." path; "" when the system cannot say.
+std::wstring FinalPathOf(HANDLE handle) {
+    static const auto finalPath =
+        win32::SystemProc<FinalPathFunction>("kernel32.dll", "GetFinalPathNameByHandleW");
+    if (finalPath == nullptr) return std::wstring();
+    std::vector<wchar_t> buffer(MAX_PATH);
+    DWORD length = finalPath(handle, buffer.data(), static_cast<DWORD>(buffer.size()), 0);
+    if (length >= buffer.size()) {
+        buffer.resize(length + 1);
+        length = finalPath(handle, buffer.data(), static_cast<DWORD>(buffer.size()), 0);
+    }
+    if (length == 0 || length >= buffer.size()) return std::wstring();
+    std::wstring path(buffer.data(), length);
+    if (path.compare(0, 8, L"\\\\?\\UNC\\") == 0) return L"\\\\" + path.substr(8);
+    if (path.compare(0, 4, L"\\\\?\\") == 0) return path.substr(4);
+    return path;
+}
+
+// `path` as Windows spells it in full: absolute, long names for short ones.
+std::wstring FullLongPath(const std::string& path) {
+    const std::wstring wide = Wide(path);
+    std::vector<wchar_t> full(MAX_PATH);
+    DWORD length =
+        ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length >= full.size()) {
+        full.resize(length + 1);
+        length =
+            ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    }
+    if (length == 0 || length >= full.size()) return wide;
+    std::vector<wchar_t> longer(32768);
+    const DWORD longLength =
+        ::GetLongPathNameW(full.data(), longer.data(), static_cast<DWORD>(longer.size()));
+    if (longLength == 0 || longLength >= longer.size()) return std::wstring(full.data(), length);
+    return std::wstring(longer.data(), longLength);
+}
+
+// Whether the full path `reached` ends with the steps of the full path
+// `spelt` after its drive or share, names compared as Windows compares them.
+bool EndsTheSame(const std::wstring& reached, const std::wstring& spelt) {
+    const std::string left = win32::WithoutTrailingSeparators(win32::WideToText(reached));
+    const std::string right = win32::WithoutTrailingSeparators(win32::WideToText(spelt));
+    const std::string steps = right.substr(std::min(win32::RootLength(right), right.size()));
+    if (left.empty() || left.size() < steps.size()) return false;
+    const std::string tail = left.substr(left.size() - steps.size());
+    const bool atStep = left.size() == steps.size() || steps.empty() ||
+                        left[left.size() - steps.size() - 1] == '\\';
+    return atStep && SameName(tail, steps);
+}
+
+// Without the final path (Windows XP), a link on the way shows as a level
+// that is a reparse point.
+bool AnyLevelIsLink(const std::string& folder) {
+    for (const std::string& level : win32::FolderLevels(win32::WithoutTrailingSeparators(folder))) {
+        if (IsReparsePoint(Attributes(level))) return true;
+    }
+    return false;
+}
+
+// Removes a link to a folder through a handle of the link itself. Where the
+// open follows the link instead (as Wine does), the handle is of the folder
+// it points to and nothing is removed.
+ErrorCode RemoveFolderLink(const std::string& path) {
+    static const auto setInformation =
+        win32::SystemProc<SetFileInformationFunction>("kernel32.dll", "SetFileInformationByHandle");
+    if (setInformation == nullptr) {
+        // Windows XP removes a junction itself, never what it points to.
+        return ::RemoveDirectoryW(Wide(path).c_str()) ? kSuccess : LastError();
+    }
+    FileHandle link(::CreateFileW(
+        Wide(path).c_str(), DELETE | FILE_READ_ATTRIBUTES,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!link.valid()) return LastError();
+    BY_HANDLE_FILE_INFORMATION information;
+    if (!::GetFileInformationByHandle(link.get(), &information)) return LastError();
+    if ((information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+        return kErrorReparsePointEncountered;
+    }
+    FILE_DISPOSITION_INFO disposition;
+    disposition.DeleteFile = TRUE;
+    if (!setInformation(link.get(), FileDispositionInfo, &disposition, sizeof(disposition))) {
+        return LastError();
+    }
+    return link.Close();
+}
+
+// The descriptor that new folders get, when they get one of their own.
+class NewFolderSecurity {
+  public:
+    NewFolderSecurity() = default;
+    ~NewFolderSecurity() {
+        if (attributes_.lpSecurityDescriptor != nullptr) {
+            ::LocalFree(attributes_.lpSecurityDescriptor);
+        }
+    }
+    NewFolderSecurity(const NewFolderSecurity&) = delete;
+    NewFolderSecurity& operator=(const NewFolderSecurity&) = delete;
+
+    bool Read(const std::string& sddl) {
+        attributes_.nLength = sizeof(attributes_);
+        return ::ConvertStringSecurityDescriptorToSecurityDescriptorW(
+                   Wide(sddl).c_str(), SDDL_REVISION_1, &attributes_.lpSecurityDescriptor,
+                   nullptr) != FALSE;
+    }
+    // nullptr when the folder is to inherit what its parent passes on.
+    SECURITY_ATTRIBUTES* get() {
+        return attributes_.lpSecurityDescriptor != nullptr ? &attributes_ : nullptr;
+    }
+
+  private:
+    SECURITY_ATTRIBUTES attributes_ = {};
+};
+
+ErrorCode CreateOneLevel(const std::string& path, SECURITY_ATTRIBUTES* security) {
+    return ::CreateDirectoryW(Wide(path).c_str(), security) ? kSuccess : LastError();
+}
+
 }  // namespace
+
+bool IsLinkAt(const std::string& path) { return IsReparsePoint(Attributes(path)); }
+
+ErrorCode CheckRealFolder(const std::string& folder) {
+    const DWORD attributes = Attributes(folder);
+    if (attributes == INVALID_FILE_ATTRIBUTES) return LastError();
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return kErrorPathNotFound;
+    // A drive's root is nobody's link, though Wine marks one that is a
+    // mount point as a reparse point.
+    const bool root = win32::WithoutTrailingSeparators(folder).size() <= win32::RootLength(folder);
+    if (IsReparsePoint(attributes) && !root) return kErrorReparsePointEncountered;
+    FileHandle opened(::CreateFileW(Wide(folder).c_str(), FILE_READ_ATTRIBUTES,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!opened.valid()) return LastError();
+    if (AnyLevelIsLink(folder)) return kErrorReparsePointEncountered;
+    // Without a link on the way the folder reached is the one spelt, but
+    // where the drive itself stands for another place (a substituted or
+    // network drive) or a name is spelt short: the path below the drive must
+    // still end the same.
+    const std::wstring reached = FinalPathOf(opened.get());
+    if (reached.empty()) return kSuccess;
+    return EndsTheSame(reached, FullLongPath(folder)) ? kSuccess : kErrorReparsePointEncountered;
+}
+
+FolderHold HoldFolder(const std::string& folder) {
+    // Without delete sharing nobody can rename or delete the folder, and
+    // Windows lets no folder above it be renamed while it is open.
+    HANDLE handle = ::CreateFileW(Wide(folder).c_str(), FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return kNoFolderHold;
+    return reinterpret_cast<FolderHold>(handle);
+}
+
+void ReleaseFolder(FolderHold hold) {
+    if (hold != kNoFolderHold) ::CloseHandle(reinterpret_cast<HANDLE>(hold));
+}
+
+ErrorCode RemoveEmptyFolder(const std::string& path) {
+    if (IsLinkAt(path)) return kErrorReparsePointEncountered;
+    return ::RemoveDirectoryW(Wide(path).c_str()) ? kSuccess : LastError();
+}
 
 bool FileExists(const std::string& path) {
     DWORD a = Attributes(path);
@@ -81,9 +255,11 @@ ErrorCode CreateFolder(const std::string& path) {
     return ::CreateDirectoryW(Wide(path).c_str(), nullptr) ? kSuccess : LastError();
 }
 
-ErrorCode CreateFolderTree(const std::string& path) {
+ErrorCode CreateFolderTree(const std::string& path, const std::string& newLevelsSddl) {
     const std::string target = win32::WithoutTrailingSeparators(path);
     if (target.empty()) return kErrorPathNotFound;
+    NewFolderSecurity attributes;
+    if (!newLevelsSddl.empty() && !attributes.Read(newLevelsSddl)) return ::GetLastError();
     // Created level by level rather than by the shell's own routine, which
     // can create a long path cut short and still report success.
     ErrorCode last = kSuccess;
@@ -93,7 +269,7 @@ ErrorCode CreateFolderTree(const std::string& path) {
             last = kSuccess;
             continue;
         }
-        last = CreateFolder(level);
+        last = CreateOneLevel(level, attributes.get());
         if (last == kSuccess) made.push_back(level);
         if (last != kSuccess && last != kErrorAlreadyExists) break;
     }
@@ -115,6 +291,10 @@ ErrorCode DeleteFileAt(const std::string& path) {
 }
 
 ErrorCode RemoveNameAt(const std::string& path) {
+    const DWORD attributes = Attributes(path);
+    if (IsReparsePoint(attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return RemoveFolderLink(path);
+    }
     // An empty file of ours is renamed over the name and then deleted: a
     // rename replaces a link as a name, where opening or deleting it may
     // reach what it points to (Wine deletes a link's target). The rename
@@ -208,6 +388,8 @@ ErrorCode ListFolder(const std::string& folder, std::vector<FolderEntry>* entrie
         entry.name = name;
         entry.size = (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
         entry.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        // Every reparse point counts: Wine reports a link without its tag.
+        entry.isLink = IsReparsePoint(found.dwFileAttributes);
         entries->push_back(entry);
     } while (::FindNextFileW(search, &found));
     ErrorCode end = LastError();

@@ -38,6 +38,19 @@ void LoadFromTheSystemFolder() {
     }
 }
 
+// Vista with the update that brings SetDefaultDllDirectories cannot make a
+// shell link object once the search is cut down to the system folder (the
+// shell there still finds some of its parts by the default search): there,
+// as on a Windows without that call, only the current folder is taken out
+// of the search, and the DLLs loaded later by name are loaded from the
+// system folder first, as everywhere.
+bool IsVista() {
+    OSVERSIONINFOA version;
+    ZeroMemory(&version, sizeof(version));
+    version.dwOSVersionInfoSize = sizeof(version);
+    return ::GetVersionExA(&version) && version.dwMajorVersion == 6 && version.dwMinorVersion == 0;
+}
+
 }  // namespace
 
 void RestrictDllSearchPath() {
@@ -47,7 +60,7 @@ void RestrictDllSearchPath() {
     using SetDirectoryFunction = BOOL(WINAPI*)(LPCSTR);
     const auto setDefault = win32::SystemProc<SetDefaultDirectoriesFunction>(
         "kernel32.dll", "SetDefaultDllDirectories");
-    if (setDefault == nullptr || !setDefault(kSearchSystem32Only)) {
+    if (setDefault == nullptr || IsVista() || !setDefault(kSearchSystem32Only)) {
         const auto setDirectory =
             win32::SystemProc<SetDirectoryFunction>("kernel32.dll", "SetDllDirectoryA");
         if (setDirectory != nullptr) setDirectory("");

@@ -1,5 +1,7 @@
 #include "registry_delete_tree.h"
 
+#include "platform/error_codes.h"
+#include "registry_link.h"
 #include "system_library.h"
 
 namespace platform {
@@ -7,50 +9,61 @@ namespace win32 {
 
 namespace {
 
-// Both appeared after Windows XP (32-bit); without them a tree is deleted key
-// by key, and a 32-bit system has only the one view anyway.
-using DeleteTreeFunction = LONG(WINAPI*)(HKEY, LPCSTR);
-using DeleteKeyExFunction = LONG(WINAPI*)(HKEY, LPCSTR, REGSAM, DWORD);
+// The system's own tree deletion and its key deletion by name open every key
+// they meet without REG_OPTION_OPEN_LINK, so a link in the tree would have
+// them empty and delete the key it leads to. A key is therefore deleted
+// through the handle it was opened with; only the native call does that.
+using NtDeleteKeyFunction = LONG(WINAPI*)(HANDLE);
+using NtStatusToErrorFunction = ULONG(WINAPI*)(LONG);
 
-LONG DeleteOneKey(HKEY parent, const std::string& subkey, REGSAM view) {
-    static const auto deleteKeyEx =
-        SystemProc<DeleteKeyExFunction>("advapi32.dll", "RegDeleteKeyExA");
-    if (deleteKeyEx != nullptr) return deleteKeyEx(parent, subkey.c_str(), view, 0);
-    return ::RegDeleteKeyA(parent, subkey.c_str());
+// What the system's tree deletion asks of a key with values: a key whose
+// values may not be changed is not deleted either.
+constexpr REGSAM kWalkAccess = KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE | KEY_SET_VALUE | DELETE;
+
+// Deletes the open key, which must have no subkeys left, with its values.
+LONG DeleteOpenKey(HKEY key) {
+    static const auto deleteKey = SystemProc<NtDeleteKeyFunction>("ntdll.dll", "NtDeleteKey");
+    static const auto toError =
+        SystemProc<NtStatusToErrorFunction>("ntdll.dll", "RtlNtStatusToDosError");
+    if (deleteKey == nullptr || toError == nullptr) return ERROR_CALL_NOT_IMPLEMENTED;
+    return static_cast<LONG>(toError(deleteKey(key)));
 }
 
-LONG DeleteChildrenKeyByKey(HKEY key, REGSAM view) {
+LONG DeleteSubkeys(HKEY key, REGSAM view) {
     // Always take the first remaining child: the enumeration index shifts as
-    // children disappear.
+    // children disappear. Wide names, so that a name outside the ANSI code
+    // page is opened as it is.
     for (;;) {
-        char name[256];  // key names are at most 255 characters
-        DWORD length = sizeof(name);
-        LONG e = ::RegEnumKeyExA(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr);
+        wchar_t name[256];  // key names are at most 255 characters
+        DWORD length = sizeof(name) / sizeof(name[0]);
+        LONG e = ::RegEnumKeyExW(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr);
         if (e == ERROR_NO_MORE_ITEMS) return ERROR_SUCCESS;
         if (e != ERROR_SUCCESS) return e;
-        e = DeleteKeyTree(key, std::string(name, length), view, TreeDeletion::KeyByKey);
+        HKEY child = nullptr;
+        e = ::RegOpenKeyExW(key, name, REG_OPTION_OPEN_LINK, kWalkAccess | view, &child);
+        if (e != ERROR_SUCCESS) return e;
+        // A link has no subkeys of its own: what it leads to is not this tree's.
+        if (!IsLinkKey(child)) e = DeleteSubkeys(child, view);
+        if (e == ERROR_SUCCESS) e = DeleteOpenKey(child);
+        ::RegCloseKey(child);
         if (e != ERROR_SUCCESS) return e;
     }
 }
 
 }  // namespace
 
-LONG DeleteKeyTree(HKEY parent, const std::string& subkey, REGSAM view, TreeDeletion how) {
+LONG DeleteKeyTree(HKEY parent, const std::string& subkey, REGSAM view) {
     HKEY key = nullptr;
-    LONG e = ::RegOpenKeyExA(
-        parent, subkey.c_str(), 0,
-        KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE | KEY_SET_VALUE | DELETE | view, &key);
+    LONG e = OpenKeyItself(parent, subkey, kWalkAccess | view, false, &key);
     if (e != ERROR_SUCCESS) return e;
-    static const auto deleteTree = SystemProc<DeleteTreeFunction>("advapi32.dll", "RegDeleteTreeA");
-    if (how == TreeDeletion::SystemWhereAvailable && deleteTree != nullptr) {
-        // With no subkey name it empties the key but keeps the key itself.
-        e = deleteTree(key, nullptr);
+    if (IsLinkKey(key)) {
+        e = static_cast<LONG>(kErrorStoppedOnSymlink);
     } else {
-        e = DeleteChildrenKeyByKey(key, view);
+        e = DeleteSubkeys(key, view);
+        if (e == ERROR_SUCCESS) e = DeleteOpenKey(key);
     }
     ::RegCloseKey(key);
-    if (e != ERROR_SUCCESS) return e;
-    return DeleteOneKey(parent, subkey, view);
+    return e;
 }
 
 }  // namespace win32

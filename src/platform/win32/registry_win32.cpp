@@ -6,6 +6,7 @@
 
 #include "platform/registry.h"
 #include "registry_delete_tree.h"
+#include "registry_link.h"
 #include "text_to_wide.h"
 
 // windows.h maps RegDeleteTree to RegDeleteTreeA; ours must keep its own name,
@@ -47,10 +48,13 @@ ErrorCode RegOpen(RegRoot root, const std::string& path, std::uint32_t access, b
     *key = kNoKey;
     const std::string subkey = WithoutTrailingBackslashes(path);
     HKEY handle = nullptr;
-    LONG e = create ? ::RegCreateKeyExA(RootHandle(root), subkey.c_str(), 0, nullptr,
-                                        REG_OPTION_NON_VOLATILE, access, nullptr, &handle, nullptr)
-                    : ::RegOpenKeyExA(RootHandle(root), subkey.c_str(), 0, access, &handle);
+    LONG e =
+        win32::OpenKeyItself(RootHandle(root), subkey, access | KEY_QUERY_VALUE, create, &handle);
     if (e != ERROR_SUCCESS) return static_cast<ErrorCode>(e);
+    if (win32::IsLinkKey(handle)) {
+        ::RegCloseKey(handle);
+        return kErrorStoppedOnSymlink;
+    }
     *key = reinterpret_cast<RegKey>(handle);
     return kSuccess;
 }
@@ -122,8 +126,7 @@ ErrorCode RegDeleteTree(RegRoot root, const std::string& path, std::uint32_t acc
     // An empty path would name the root itself and empty it of everything.
     if (subkey.empty()) return kErrorInvalidParameter;
     const REGSAM view = access & (KEY_WOW64_64KEY | KEY_WOW64_32KEY);
-    return static_cast<ErrorCode>(win32::DeleteKeyTree(RootHandle(root), subkey, view,
-                                                       win32::TreeDeletion::SystemWhereAvailable));
+    return static_cast<ErrorCode>(win32::DeleteKeyTree(RootHandle(root), subkey, view));
 }
 
 void RegClose(RegKey key) {

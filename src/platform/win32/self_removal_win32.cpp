@@ -139,10 +139,6 @@ bool WaitForProcessExit(std::uint32_t processId, std::uint32_t timeoutMs) {
     return ended;
 }
 
-ErrorCode RemoveEmptyFolder(const std::string& path) {
-    return ::RemoveDirectoryW(Wide(path).c_str()) ? kSuccess : LastError();
-}
-
 ErrorCode DeleteAfterReboot(const std::string& path) {
     return ::MoveFileExW(Wide(path).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) ? kSuccess
                                                                                    : LastError();

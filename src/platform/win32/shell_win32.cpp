@@ -18,24 +18,4 @@ bool ShellOpen(const std::string& file, const std::string& parameters,
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
-ErrorCode ShellDeleteTree(const std::string& folderWithoutTrailingBackslash) {
-    const std::string& folder = folderWithoutTrailingBackslash;
-    // The operation expands wildcards and reads an empty name as the working
-    // folder: neither may widen what is deleted.
-    if (folder.empty()) return ERROR_INVALID_PARAMETER;
-    if (folder.find_first_of("*?") != std::string::npos) return kErrorInvalidName;
-    // A list of one path: the path, its NUL and the NUL that ends the list.
-    std::string from = folder;
-    from.push_back('\0');
-    from.push_back('\0');
-    SHFILEOPSTRUCTA operation;
-    ZeroMemory(&operation, sizeof(operation));
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION;
-    int result = ::SHFileOperationA(&operation);
-    if (result == 0 && operation.fAnyOperationsAborted) return ERROR_CANCELLED;
-    return static_cast<ErrorCode>(result);
-}
-
 }  // namespace platform

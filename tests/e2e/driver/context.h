@@ -47,6 +47,7 @@ void AddShortcutCommands(CommandTable& table);
 void AddMiscCommands(CommandTable& table);
 void AddScreenCommands(CommandTable& table);
 void AddSnapshotCommands(CommandTable& table);
+void AddRightsCommands(CommandTable& table);
 
 // How long a wait may last unless the scenario says otherwise: long enough for
 // a loaded machine, since a wait ends as soon as its condition holds.

@@ -57,6 +57,21 @@ void FileExists(Context&, const Command& cmd) {
     }
 }
 
+// wait_file PATH [timeout=MS]: waits until something stands at PATH, e.g.
+// the sign that a fault script on the host has done its part.
+void WaitFile(Context&, const Command& cmd) {
+    cmd.ExpectArgs(1, 1);
+    const long long timeout = cmd.IntOpt("timeout", kDefaultTimeoutMs);
+    bool folder = false;
+    for (long long waited = 0; !Exists(cmd.Arg(0), folder); waited += 50) {
+        if (waited >= timeout) {
+            throw Failure("nothing at " + Quoted(cmd.Arg(0)) + " within " +
+                          std::to_string(timeout) + " ms");
+        }
+        Sleep(50);
+    }
+}
+
 // folder_exists PATH
 void FolderExists(Context&, const Command& cmd) {
     cmd.ExpectArgs(1, 1);
@@ -175,6 +190,7 @@ void SameFiles(Context&, const Command& cmd) {
 void AddFileCommands(CommandTable& table) {
     table["file_exists"] = {FileExists, "PATH [size=N]"};
     table["folder_exists"] = {FolderExists, "PATH"};
+    table["wait_file"] = {WaitFile, "PATH [timeout=MS]"};
     table["absent"] = {Absent, "PATH"};
     table["same_file"] = {SameFile, "PATH OTHER"};
     table["file_bytes"] = {FileBytes, "PATH OFFSET HEX"};

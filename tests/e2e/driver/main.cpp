@@ -54,6 +54,7 @@ int Run(int argc, char** argv) {
     nv::AddShortcutCommands(table);
     nv::AddMiscCommands(table);
     nv::AddScreenCommands(table);
+    nv::AddRightsCommands(table);
     nv::AddSnapshotCommands(table);
 
     if (std::string(argv[1]) == "--help") {

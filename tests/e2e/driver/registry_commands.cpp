@@ -1,7 +1,9 @@
 // Reading and preparing the registry. Keys are named ROOT\path with the roots
 // HKLM, HKCU, HKCR and HKU; every command works on the 64-bit view unless it
 // is given view=32, because the setup program writes the 64-bit view although
-// it is a 32-bit process.
+// it is a 32-bit process. Like any program, the commands follow a registry
+// link wherever they open a key, except reg_link and reg_is_link, which make
+// and look at the link itself.
 #include <windows.h>
 
 #include "context.h"
@@ -254,6 +256,67 @@ void RegDeleteValue(Context&, const Command& cmd) {
         throw Failure("cannot delete the value, error " + std::to_string(status));
 }
 
+// The name a link stores for a key under HKLM: the kernel's "\Registry\Machine\path",
+// which no view redirects.
+std::wstring LinkTargetName(const std::string& name) {
+    KeyName key = SplitKey(name);
+    if (key.root != HKEY_LOCAL_MACHINE || key.path.empty())
+        throw ScriptError("a link target must be a key under HKLM: " + name);
+    return L"\\Registry\\Machine\\" + Cp1251ToWide(key.path);
+}
+
+// reg_link KEY TARGET [view=32|64]: makes KEY, which must not exist yet, a
+// registry link to TARGET (a key under HKLM named by its 64-bit path). The
+// system follows it wherever KEY is opened without asking for the link itself.
+void RegLink(Context&, const Command& cmd) {
+    cmd.ExpectArgs(2, 2);
+    const std::wstring target = LinkTargetName(cmd.Arg(1));
+    KeyName name = SplitKey(cmd.Arg(0));
+    HKEY handle = nullptr;
+    DWORD disposition = 0;
+    LONG status = RegCreateKeyExW(name.root, Cp1251ToWide(name.path).c_str(), 0, nullptr,
+                                  REG_OPTION_CREATE_LINK, KEY_ALL_ACCESS | View(cmd), nullptr,
+                                  &handle, &disposition);
+    if (status != ERROR_SUCCESS)
+        throw Failure("cannot make the link, error " + std::to_string(status));
+    if (disposition != REG_CREATED_NEW_KEY) {
+        RegCloseKey(handle);
+        throw Failure(Quoted(cmd.Arg(0)) + " exists already: a link replaces no key");
+    }
+    // The kernel's name without a terminating zero, as the system stores links.
+    status = RegSetValueExW(handle, L"SymbolicLinkValue", 0, REG_LINK,
+                            reinterpret_cast<const BYTE*>(target.data()),
+                            DWORD(target.size() * sizeof(wchar_t)));
+    RegCloseKey(handle);
+    if (status != ERROR_SUCCESS)
+        throw Failure("cannot name the link's target, error " + std::to_string(status));
+    Log(Quoted(cmd.Arg(0)) + " links to " + QuotedWide(target));
+}
+
+// reg_is_link KEY TARGET [view=32|64]: KEY itself is there, as a link to TARGET
+void RegIsLink(Context&, const Command& cmd) {
+    cmd.ExpectArgs(2, 2);
+    const std::wstring expected = LinkTargetName(cmd.Arg(1));
+    KeyName name = SplitKey(cmd.Arg(0));
+    HKEY handle = nullptr;
+    LONG status = RegOpenKeyExW(name.root, Cp1251ToWide(name.path).c_str(), REG_OPTION_OPEN_LINK,
+                                KEY_QUERY_VALUE | View(cmd), &handle);
+    if (status != ERROR_SUCCESS)
+        throw Failure("cannot open " + Quoted(cmd.Arg(0)) + " itself, error " +
+                      std::to_string(status));
+    wchar_t target[512] = {};
+    DWORD size = sizeof(target) - sizeof(wchar_t);
+    DWORD type = REG_NONE;
+    status = RegQueryValueExW(handle, L"SymbolicLinkValue", nullptr, &type,
+                              reinterpret_cast<BYTE*>(target), &size);
+    RegCloseKey(handle);
+    if (status != ERROR_SUCCESS || type != REG_LINK)
+        throw Failure(Quoted(cmd.Arg(0)) + " is not a link");
+    const std::wstring stored(target, size / sizeof(wchar_t));
+    Log(Quoted(cmd.Arg(0)) + " links to " + QuotedWide(stored));
+    if (stored != expected) throw Failure("expected a link to " + QuotedWide(expected));
+}
+
 }  // namespace
 
 void AddRegistryCommands(CommandTable& table) {
@@ -267,6 +330,8 @@ void AddRegistryCommands(CommandTable& table) {
                         "KEY NAME VALUE [type=sz|expand_sz|dword|multi_sz|binary] [view=32|64]"};
     table["reg_delete"] = {RegDelete, "KEY [view=32|64]"};
     table["reg_delete_value"] = {RegDeleteValue, "KEY NAME [view=32|64]"};
+    table["reg_link"] = {RegLink, "KEY TARGET [view=32|64]"};
+    table["reg_is_link"] = {RegIsLink, "KEY TARGET [view=32|64]"};
 }
 
 }  // namespace nv

@@ -8,11 +8,15 @@
 #   with_locked_folder.sh RUN_SCENARIO_ARGS...
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=../wine_prefix.sh
+. "$here/../wine_prefix.sh"
 
-locked=$(mktemp -d "${TMPDIR:-/tmp}/Norvelik.XXXXXX")
+top=$(nv_fault_folder locked.XXXXXX "$@")
+locked=$top/Norvelik
+mkdir "$locked"
 cleanup() {
     chattr -i "$locked" 2>/dev/null || true
-    rmdir "$locked" 2>/dev/null || true
+    rm -rf "$top" 2>/dev/null || true
 }
 trap cleanup EXIT
 if ! command -v chattr >/dev/null || ! chattr +i "$locked" 2>/dev/null ||

@@ -11,8 +11,10 @@
 #   with_planted_names.sh RUN_SCENARIO_ARGS...
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=../wine_prefix.sh
+. "$here/../wine_prefix.sh"
 
-top=$(mktemp -d)
+top=$(nv_fault_folder planted.XXXXXX "$@")
 trap 'rm -rf "$top"' EXIT
 folder=$top/Norvelik
 outside=$top/outside

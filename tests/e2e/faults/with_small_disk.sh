@@ -23,8 +23,11 @@ for ((i = 0; i < ${#args[@]} - 1; i++)); do
 done
 [ -n "$work" ] || work=$bin/..
 
-small=$(mktemp -d)
-if ! mount -t tmpfs -o "size=$size" tmpfs "$small" 2>/dev/null; then
+# shellcheck source=../wine_prefix.sh
+. "$here/../wine_prefix.sh"
+small=$(nv_fault_folder small.XXXXXX "$@")
+# mode=755: a tmpfs root every user may change is no place to install below.
+if ! mount -t tmpfs -o "size=$size,mode=755" tmpfs "$small" 2>/dev/null; then
     rmdir "$small"
     echo "SKIP: a small tmpfs cannot be mounted here"
     exit 77

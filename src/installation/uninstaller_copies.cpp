@@ -1,0 +1,64 @@
+#include "installation/uninstaller_copies.h"
+
+#include <vector>
+
+#include "installation/folder_rights.h"
+#include "installation/path_rules.h"
+#include "platform/files.h"
+#include "platform/security.h"
+#include "platform/self_removal.h"
+
+bool IsCopyFolderName(const std::string& name) {
+    const std::string prefix = kCopyFolderPrefix;
+    if (name.size() <= prefix.size() || !SameFileName(name.substr(0, prefix.size()), prefix)) {
+        return false;
+    }
+    bool digits = false;
+    bool suffix = false;
+    for (std::string::size_type i = prefix.size(); i < name.size(); ++i) {
+        const char c = name[i];
+        if (c == '_' && digits && !suffix) {
+            suffix = true;
+            digits = false;
+        } else if (c >= '0' && c <= '9') {
+            digits = true;
+        } else {
+            return false;
+        }
+    }
+    return digits;
+}
+
+namespace {
+
+// The uninstaller makes its copies' folders so that only the trusted may
+// change them; a folder of that name anyone else could have made, and
+// whatever is in it is theirs.
+bool MadeByTheUninstaller(const std::string& folder) {
+    std::string sddl;
+    FolderDescriptor descriptor;
+    return platform::ReadSecurity(folder, &sddl) == platform::kSuccess &&
+           ParseSddl(sddl, &descriptor) && !OthersMayChange(descriptor, platform::CurrentUserSid());
+}
+
+}  // namespace
+
+void RemoveLeftoverUninstallerCopies(const std::string& ownFolder) {
+    const std::string temporary = platform::SystemTemporaryFolder();
+    std::vector<platform::FolderEntry> entries;
+    if (temporary.empty() || platform::ListFolder(temporary, &entries) != platform::kSuccess) {
+        return;
+    }
+    for (const platform::FolderEntry& entry : entries) {
+        if (!entry.isFolder || entry.isLink || !IsCopyFolderName(entry.name)) continue;
+        const std::string folder = temporary + entry.name + "\\";
+        if (SameFolder(folder, ownFolder) ||
+            platform::CheckRealFolder(folder) != platform::kSuccess ||
+            !MadeByTheUninstaller(folder)) {
+            continue;
+        }
+        platform::RemoveNameAt(folder + kOrderFileName);
+        platform::RemoveNameAt(folder + kCopyFileName);
+        platform::RemoveEmptyFolder(folder);
+    }
+}

@@ -1,0 +1,28 @@
+# Links a user without administrator rights puts where the elevated setup or
+# uninstaller writes or deletes, before the run or at a chosen step of it
+# (faults/with_links_in_the_way.sh makes them on the host, where Wine follows
+# a symbolic link as Windows follows its own).
+function(nv_links_scenario name mode)
+    add_test(NAME e2e.${name}
+             COMMAND ${NV_BASH} ${CMAKE_CURRENT_SOURCE_DIR}/faults/with_links_in_the_way.sh ${mode}
+                     --arch win64 --lang ru_RU.UTF-8
+                     --bin ${CMAKE_BINARY_DIR}/bin --work ${CMAKE_BINARY_DIR}
+                     ${NV_E2E_SCENARIOS}/${name}.nvs)
+    set_tests_properties(e2e.${name} PROPERTIES TIMEOUT 300 LABELS e2e)
+endfunction()
+
+nv_links_scenario(fault_program_folder_swapped swap_program_folder)
+nv_links_scenario(fault_program_folder_link_at_uninstall program_folder_link)
+nv_links_scenario(fault_product_file_links_at_uninstall product_file_links)
+nv_links_scenario(fault_start_menu_link start_menu_link)
+nv_links_scenario(fault_shortcut_links shortcut_links)
+
+# Rights: folders every user may change, and what the setup makes.
+add_test(NAME e2e.fault_open_folders
+         COMMAND ${NV_BASH} ${CMAKE_CURRENT_SOURCE_DIR}/faults/with_open_folders.sh
+                 --arch win64 --lang ru_RU.UTF-8
+                 --bin ${CMAKE_BINARY_DIR}/bin --work ${CMAKE_BINARY_DIR}
+                 ${NV_E2E_SCENARIOS}/fault_open_folders.nvs)
+set_tests_properties(e2e.fault_open_folders PROPERTIES TIMEOUT 300 LABELS e2e)
+nv_e2e_scenario(program_folder_rights program_folder_rights win64 ru_RU.UTF-8)
+nv_links_scenario(fault_link_loops link_loops)
