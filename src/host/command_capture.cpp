@@ -1,51 +1,28 @@
 #include "host/command_capture.h"
 
-#include "host/random_file.h"
-#include "platform/files.h"
 #include "platform/processes.h"
 #include "platform/system_info.h"
 
 namespace {
 
 // The interpreter's path must fit a buffer of MAX_PATH characters with its NUL.
-constexpr std::size_t kMaxComSpecLength = 259;
-constexpr int kCaptureNameLength = 8;
-// Name clashes are rare; give up rather than loop when the folder refuses.
-constexpr int kCaptureNameAttempts = 32;
-
-std::string TempFolder() {
-    std::string folder;
-    if (!platform::GetEnvironmentValue("Temp", &folder)) return "";
-    if (!folder.empty() && folder.back() != '\\') folder += '\\';
-    return folder;
-}
-
-// A new, empty capture file in the temporary folder; "" when none could be made.
-std::string CreateCaptureFile() {
-    return CreateFileNamedAtRandom(TempFolder(), "", kCaptureNameLength, "", kCaptureNameAttempts);
-}
+constexpr std::size_t kMaxInterpreterPathLength = 259;
 
 }  // namespace
 
 std::string RunAndCapture(const std::string& command) {
-    std::string comSpec;
-    if (!platform::GetEnvironmentValue("ComSpec", &comSpec)) return "";
-    if (comSpec.empty() || comSpec.size() > kMaxComSpecLength) return "";
+    const std::string systemFolder = platform::SystemFolder();
+    if (systemFolder.empty()) return "";
+    const std::string separator = systemFolder.back() == '\\' ? "" : "\\";
+    const std::string interpreter = systemFolder + separator + "cmd.exe";
+    if (interpreter.size() > kMaxInterpreterPathLength) return "";
 
-    const std::string captureFile = CreateCaptureFile();
-    if (captureFile.empty()) return "";
-
-    const std::string commandLine = comSpec + " /c " + command + " > \"" + captureFile + "\"";
-    const platform::HiddenRunResult run = platform::RunHidden(commandLine, kCaptureTimeoutMs);
-
-    std::string result;
-    if (!run.timedOut) {
-        std::string bytes;
-        if (platform::ReadWholeFile(captureFile, &bytes) != platform::kSuccess) bytes.clear();
-        result = CapturedLines(bytes);
-    }
-    platform::DeleteFileAt(captureFile);
-    return OemToAnsiText(result);
+    // It runs in the system folder rather than in ours (a downloads folder,
+    // say), the folder Windows would otherwise search for what it loads.
+    const platform::HiddenRunResult run = platform::RunHiddenReadingOutput(
+        interpreter, "/d /c " + command, systemFolder, kCaptureTimeoutMs);
+    if (run.timedOut) return "";
+    return OemToAnsiText(CapturedLines(run.output));
 }
 
 std::string OemToAnsiText(const std::string& text) {

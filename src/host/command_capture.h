@@ -1,5 +1,5 @@
-// Runs one command through the command interpreter with a hidden window and
-// returns what it printed. Used to read the "ver" banner.
+// Runs one command of the system's own command interpreter with a hidden
+// window and returns what it printed. Used to read the "ver" banner.
 #pragma once
 
 #include <cstdint>
@@ -9,10 +9,13 @@
 constexpr std::uint32_t kCaptureTimeoutMs = 5000;
 
 // The command's standard output, converted from the OEM to the ANSI code page,
-// each line followed by CR LF; an empty output gives one CR LF. "" when there
-// is nothing to report: no usable ComSpec, no capture file could be made, or
-// the interpreter ran out of time (whatever it wrote by then is ignored).
-// The capture file is a new file in the Temp folder and is deleted afterwards.
+// each line followed by CR LF; an empty output, or an interpreter that does
+// not start, gives one CR LF. "" when there is nothing to report: the system
+// folder cannot be read, or the interpreter ran out of time (whatever it
+// wrote by then is ignored). The interpreter is cmd.exe of the system folder,
+// started by its full path and told to skip the commands a user may have
+// registered to run at its start (/d); the ComSpec variable is never looked
+// at. The output comes through a pipe: no file is made for it.
 std::string RunAndCapture(const std::string& command);
 
 // The text converted from the OEM code page to the ANSI one; same length.

@@ -1,5 +1,5 @@
 // The run-time random generator of the process. The common services seed it
-// once at start-up; the capture of command output draws its file names from it.
+// once at start-up; the new files of a random name (random_file.h) draw from it.
 #pragma once
 
 #include <cstdint>

@@ -54,15 +54,23 @@ WindowsFacts GatherFacts(const platform::VersionRecord& version) {
 
 // Since NT 6 the registry's own product name beats anything the tables know;
 // it is read from the 64-bit view, as a 32-bit process would otherwise see the
-// redirected copy.
-void AppendNt6Edition(const WindowsFacts& facts, std::string* name) {
-    std::string productName;
-    if (ReadMachineText(kNtCurrentVersionKey, platform::kKeyAllAccess | platform::kKeyWow64_64Key,
-                        "ProductName", &productName, nullptr)) {
-        *name = productName;
-    }
+// redirected copy. False when it cannot be read.
+bool ReadNt6ProductName(std::string* productName) {
+    return ReadMachineText(kNtCurrentVersionKey,
+                           platform::kKeyAllAccess | platform::kKeyWow64_64Key, "ProductName",
+                           productName, nullptr);
+}
+
+void AppendBitness(const WindowsFacts& facts, std::string* name) {
     if (facts.architecture == kArchitectureX64) *name += " 64-bit";
     if (facts.architecture == kArchitectureX86) *name += " 32-bit";
+}
+
+// The NT release from the tables, asking the command interpreter for its
+// banner only where the tables need it.
+std::string NtFirstPartOf(const WindowsFacts& facts) {
+    const bool needsBanner = NtFirstPartNeedsBanner(facts.version);
+    return NtFirstPart(facts, needsBanner ? RunAndCapture("ver") : "");
 }
 
 // Without the extended record only the ProductOptions key tells the edition.
@@ -112,14 +120,23 @@ bool IdentifyWindows(std::string* windowsName, std::string* servicePackText) {
     }
     if (version.platformId != kPlatformNt) return false;
 
-    const std::string banner = NtFirstPartNeedsBanner(version) ? RunAndCapture("ver") : "";
-    name += NtFirstPart(facts, banner);
     if (extended && version.majorVersion == 6) {
-        AppendNt6Edition(facts, &name);
-    } else if (extended) {
-        name += ExtendedEdition(facts);
+        // A product name that can be read replaces the whole name built so
+        // far, so the release from the tables (and any banner) is not asked for.
+        std::string productName;
+        if (ReadNt6ProductName(&productName)) {
+            name = productName;
+        } else {
+            name += NtFirstPartOf(facts);
+        }
+        AppendBitness(facts, &name);
     } else {
-        AppendProductOptionsEdition(&name);
+        name += NtFirstPartOf(facts);
+        if (extended) {
+            name += ExtendedEdition(facts);
+        } else {
+            AppendProductOptionsEdition(&name);
+        }
     }
     *windowsName = name;
     *servicePackText = ServicePackOf(version);

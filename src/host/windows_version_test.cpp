@@ -1,7 +1,6 @@
 #include "host/windows_version.h"
 
 #include "fake_platform.h"
-#include "host/random_source.h"
 
 namespace {
 
@@ -25,15 +24,12 @@ platform::VersionRecord Version(std::uint32_t major, std::uint32_t minor, std::u
     return v;
 }
 
-// A command interpreter whose "ver" prints `banner` into the redirection target.
+// A command interpreter whose "ver" prints `banner`.
 void VerPrints(const std::string& banner) {
-    fake::Processes().runHidden = [banner](const std::string& line, std::uint32_t) {
-        const std::size_t close = line.rfind('"');
-        const std::size_t open = line.rfind('"', close - 1);
-        fake::Files().Write(line.substr(open + 1, close - open - 1), banner.data(), banner.size(),
-                            platform::CreateMode::CreateAlways);
+    fake::Processes().runHidden = [banner](const fake::FakeProcesses::HiddenRun&) {
         platform::HiddenRunResult run;
         run.started = true;
+        run.output = banner;
         return run;
     };
 }
@@ -45,8 +41,6 @@ class WindowsVersionTest : public FakePlatformTest {
     void SetUp() override {
         FakePlatformTest::SetUp();
         ResetIsWin64();
-        SeedRandom(3);
-        fake::Files().AddFolder("C:\\Temp");
     }
 };
 
@@ -59,42 +53,55 @@ TEST_F(WindowsVersionTest, DescribesTheSystemsThatMatter) {
         const char* registryProductName;  // nullptr: no value
         const char* description;
         bool win64;
+        // Whether the command interpreter is run for its banner: only where
+        // the description depends on it.
+        bool asksBanner;
+        bool extendedRecord = true;
     } rows[] = {
         {"7 SP1 x64 with product name", Version(6, 1, 2, "Service Pack 1", 1), 9, "",
-         "Windows 7 Ultimate", "Windows 7 Ultimate 64-bit Service Pack 1", true},
+         "Windows 7 Ultimate", "Windows 7 Ultimate 64-bit Service Pack 1", true, false},
+        // The product name replaces all the banner would have given.
         {"10 reporting 6.2", Version(6, 2, 2, "", 1), 9,
          "\r\nMicrosoft Windows [Version 10.0.19045.2965]\r\n", "Windows 10 Pro",
-         "Windows 10 Pro 64-bit", true},
+         "Windows 10 Pro 64-bit", true, false},
         {"10 reporting 6.2, no product name", Version(6, 2, 2, "", 1), 9,
          "\r\nMicrosoft Windows [Version 10.0.19045.2965]\r\n", nullptr,
-         "Microsoft Windows 10  64-bit", true},
+         "Microsoft Windows 10  64-bit", true, true},
         {"8 reporting 6.2 on x86", Version(6, 2, 2, "", 1), 0,
          "\r\nMicrosoft Windows [Version 6.2.9200]\r\n", nullptr, "Microsoft Windows 8  32-bit",
-         false},
+         false, true},
+        // Without the extended record the product name is not used at all.
+        {"8.1 reporting 6.2 without the extended record", Version(6, 2, 2, "", 1), 9,
+         "\r\nMicrosoft Windows [Version 6.3.9600]\r\n", "Windows 8.1 Pro",
+         "Microsoft Windows Server 2012 R2 ", false, true, false},
         {"6.x on x86", Version(6, 1, 2, "Service Pack 1", 1), 0, "", nullptr,
-         "Microsoft Windows 7  32-bit Service Pack 1", false},
+         "Microsoft Windows 7  32-bit Service Pack 1", false, false},
         {"6.x on Itanium", Version(6, 1, 2, "", 3), 6, "", nullptr,
-         "Microsoft Windows Server 2008 R2 ", false},
+         "Microsoft Windows Server 2008 R2 ", false, false},
         {"10 reported directly", Version(10, 0, 2, "", 1), 9, "", "Windows 10 Pro",
-         "Microsoft Windows 10 Unknown Workstation", false},
+         "Microsoft Windows 10 Unknown Workstation", false, false},
         {"XP Professional x64", Version(5, 2, 2, "Service Pack 2", 1), 9, "", nullptr,
-         "Microsoft Windows XP Professional x64 Service Pack 2", false},
+         "Microsoft Windows XP Professional x64 Service Pack 2", false, false},
         {"Storage Server 2003", Version(5, 2, 2, "", 3, 0x2000), 0, "", nullptr,
-         "Microsoft Windows Storage Server 2003 Standard", false},
-        {"98 SE", Version(4, 10, 1, " A ", 0), 0, "", nullptr, "Microsoft Windows 98 SE  A ",
+         "Microsoft Windows Storage Server 2003 Standard", false, false},
+        {"98 SE", Version(4, 10, 1, " A ", 0), 0, "", nullptr, "Microsoft Windows 98 SE  A ", false,
          false},
         {"blank service pack", Version(5, 1, 2, " \t\r ", 1), 0, "", nullptr,
-         "Microsoft Windows XP Professional", false},
+         "Microsoft Windows XP Professional", false, false},
         {"unknown major version", Version(12, 0, 2, "", 3), 9,
          "Microsoft Windows [Version 12.0.30000]", nullptr,
-         "Microsoft Windows Server 12 Unknown Server", false},
+         "Microsoft Windows Server 12 Unknown Server", false, true},
+        // Only major version 6 takes the registry's product name.
+        {"unknown major version beside a product name", Version(12, 0, 2, "", 1), 9,
+         "Microsoft Windows [Version 12.0.30000]", "Windows 12 Pro",
+         "Microsoft Windows 12 Unknown Workstation", false, true},
     };
     for (const Row& r : rows) {
         fake::ResetAll();
-        fake::Files().AddFolder("C:\\Temp");
         ResetIsWin64();
         fake::SystemInfo().version = r.version;
         fake::SystemInfo().architecture = r.architecture;
+        fake::SystemInfo().extendedQueryWorks = r.extendedRecord;
         VerPrints(r.banner);
         if (r.registryProductName) {
             fake::Registry().SetString(kNativeCurrentVersion, "ProductName", r.registryProductName);
@@ -104,12 +111,13 @@ TEST_F(WindowsVersionTest, DescribesTheSystemsThatMatter) {
 
         EXPECT_EQ(DescribeWindows(), r.description) << r.what;
         EXPECT_EQ(IsWin64(), r.win64) << r.what;
+        EXPECT_EQ(fake::Processes().hiddenRuns.size(), r.asksBanner ? 1u : 0u) << r.what;
         EXPECT_EQ(fake::Registry().openKeys(), 0) << r.what;
         EXPECT_TRUE(fake::Files().AllFiles().empty()) << r.what;
     }
 }
 
-TEST_F(WindowsVersionTest, AsksTheInterpreterOnlyWhereTheVersionIsAmbiguous) {
+TEST_F(WindowsVersionTest, AsksTheSystemsInterpreterOnlyWhereTheVersionIsAmbiguous) {
     VerPrints("Microsoft Windows [Version 6.3.9600]");
     fake::SystemInfo().version = Version(6, 1, 2, "", 1);
     DescribeWindows();
@@ -118,7 +126,8 @@ TEST_F(WindowsVersionTest, AsksTheInterpreterOnlyWhereTheVersionIsAmbiguous) {
     fake::SystemInfo().version = Version(6, 2, 2, "", 1);
     EXPECT_EQ(DescribeWindows(), "Microsoft Windows 8.1  64-bit");
     ASSERT_EQ(fake::Processes().hiddenRuns.size(), 1u);
-    EXPECT_NE(fake::Processes().hiddenRuns[0].find(" /c ver > "), std::string::npos);
+    EXPECT_EQ(fake::Processes().hiddenRuns[0].program, "C:\\windows\\system32\\cmd.exe");
+    EXPECT_EQ(fake::Processes().hiddenRuns[0].arguments, "/d /c ver");
 }
 
 TEST_F(WindowsVersionTest, UnreadableProductNameKeepsTheTableName) {
@@ -127,10 +136,13 @@ TEST_F(WindowsVersionTest, UnreadableProductNameKeepsTheTableName) {
     fake::Registry().SetString(kNativeCurrentVersion, "ProductName", "Windows 10 Pro");
     fake::Registry().lockedKeys.insert(kNativeCurrentVersion);
     EXPECT_EQ(DescribeWindows(), "Microsoft Windows 10  64-bit");
+    // The banner is what the name comes from now.
+    EXPECT_EQ(fake::Processes().hiddenRuns.size(), 1u);
 
     fake::Registry().lockedKeys.clear();
     fake::Registry().SetDword(kNativeCurrentVersion, "ProductName", 10);
     EXPECT_EQ(DescribeWindows(), "Microsoft Windows 10  64-bit");
+    EXPECT_EQ(fake::Processes().hiddenRuns.size(), 2u);
     EXPECT_EQ(fake::Registry().openKeys(), 0);
 }
 

@@ -47,11 +47,20 @@ void AllowForegroundFor(std::uint32_t processId);
 struct HiddenRunResult {
     bool started = false;
     bool timedOut = false;  // ended by us after the time limit
+    std::string output;     // the bytes it wrote to its standard output, as written
 };
 
-// Runs `commandLine` with a hidden window in a new console and process group
-// (no application name, no inherited handles, our environment and folder) and
-// waits at most `timeoutMs` for it; a process still running then is ended.
-HiddenRunResult RunHidden(const std::string& commandLine, std::uint32_t timeoutMs);
+// Starts the program file `program`, a full path: it is handed to the system
+// as the program to run and, quoted, as the head of the command line, so no
+// part of it is searched for or split at a blank. `arguments` follow it. The
+// program runs with a hidden window in a new console and process group, in
+// `folder`, with our environment. Its standard output is the write end of an
+// anonymous pipe, the one handle made inheritable for it (the program makes
+// no other handle inheritable); standard input and error are left unset.
+// The pipe is read while waiting at most `timeoutMs` for the program to end;
+// a program still running then is ended (timedOut, `output` holds what it
+// wrote until then). Not started: started false and no output.
+HiddenRunResult RunHiddenReadingOutput(const std::string& program, const std::string& arguments,
+                                       const std::string& folder, std::uint32_t timeoutMs);
 
 }  // namespace platform

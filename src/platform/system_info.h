@@ -1,5 +1,5 @@
 // What the system says about itself: locale, version, processor, metrics,
-// rights and environment.
+// rights and where its own programs are.
 #pragma once
 
 #include <cstdint>
@@ -42,7 +42,9 @@ std::string OemToAnsi(const std::string& text);
 
 bool IsUserAnAdmin();
 
-// False when the variable is not set.
-bool GetEnvironmentValue(const std::string& name, std::string* value);
+// The system folder as the system reports it (GetSystemDirectoryA), without
+// a final backslash unless it is a drive's root; "" when it cannot be read.
+// Never taken from the environment, which any program of the user can set.
+std::string SystemFolder();
 
 }  // namespace platform

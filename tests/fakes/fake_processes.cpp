@@ -63,11 +63,12 @@ void AllowForegroundFor(std::uint32_t processId) {
     fake::Processes().allowedForeground.push_back(processId);
 }
 
-HiddenRunResult RunHidden(const std::string& commandLine, std::uint32_t timeoutMs) {
+HiddenRunResult RunHiddenReadingOutput(const std::string& program, const std::string& arguments,
+                                       const std::string& folder, std::uint32_t timeoutMs) {
     fake::FakeProcesses& p = fake::Processes();
-    p.hiddenRuns.push_back(commandLine);
+    p.hiddenRuns.push_back({program, arguments, folder, timeoutMs});
     if (!p.runHidden) return HiddenRunResult{};
-    return p.runHidden(commandLine, timeoutMs);
+    return p.runHidden(p.hiddenRuns.back());
 }
 
 }  // namespace platform

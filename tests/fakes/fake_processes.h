@@ -42,10 +42,17 @@ class FakeProcesses {
     std::set<std::string> locksHeld;  // ours, for the rest of the "process"
     std::vector<std::pair<std::string, std::uint32_t>> lockRequests;  // name, wait
 
-    // Called for each hidden run; returns what the run did. By default the
-    // program does not start.
-    std::function<platform::HiddenRunResult(const std::string&, std::uint32_t)> runHidden;
-    std::vector<std::string> hiddenRuns;
+    // A program started by RunHiddenReadingOutput, as it was asked for.
+    struct HiddenRun {
+        std::string program;
+        std::string arguments;
+        std::string folder;
+        std::uint32_t timeoutMs;
+    };
+    // Called for each hidden run; returns what the run did and printed. By
+    // default the program does not start.
+    std::function<platform::HiddenRunResult(const HiddenRun&)> runHidden;
+    std::vector<HiddenRun> hiddenRuns;  // every one asked for, started or not
 
     void Reset() { *this = FakeProcesses{}; }
 };

@@ -1,7 +1,5 @@
 #include "fake_system_info.h"
 
-#include "fake_util.h"
-
 namespace fake {
 
 FakeSystemInfo& SystemInfo() {
@@ -46,15 +44,6 @@ std::string OemToAnsi(const std::string& text) {
 
 bool IsUserAnAdmin() { return fake::SystemInfo().admin; }
 
-bool GetEnvironmentValue(const std::string& name, std::string* value) {
-    // Windows compares variable names without regard to case.
-    for (const auto& v : fake::SystemInfo().environment) {
-        if (platform::SameName(v.first, name)) {
-            *value = v.second;
-            return true;
-        }
-    }
-    return false;
-}
+std::string SystemFolder() { return fake::SystemInfo().systemFolder; }
 
 }  // namespace platform

@@ -20,8 +20,7 @@ class FakeSystemInfo {
     std::uint16_t architecture = 9;
     std::map<int, int> metrics;  // missing entries are 0
     bool admin = true;
-    std::map<std::string, std::string> environment{{"ComSpec", "C:\\windows\\system32\\cmd.exe"},
-                                                   {"Temp", "C:\\Temp"}};
+    std::string systemFolder = "C:\\windows\\system32";  // "": it cannot be read
     // OEM-to-ANSI conversion: by default the identity; tests may map bytes.
     std::map<char, char> oemToAnsi;
     // The texts' code page; the system's ANSI code page is always 1251.

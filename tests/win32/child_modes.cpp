@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,28 @@ int LoadDll(const char* name) {
     return 1;
 }
 
+bool WriteOut(const std::string& text) {
+    HANDLE out = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    DWORD written = 0;
+    return ::GetFileType(out) == FILE_TYPE_PIPE &&
+           ::WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+           written == text.size();
+}
+
+int Print(unsigned long count) {
+    std::string text(count, ' ');
+    for (unsigned long i = 0; i < count; ++i) text[i] = static_cast<char>('a' + i % 26);
+    return WriteOut(text) ? 0 : 4;
+}
+
+int PrintWhereabouts() {
+    char program[MAX_PATH + 1] = {};
+    char folder[MAX_PATH + 1] = {};
+    ::GetModuleFileNameA(nullptr, program, MAX_PATH);
+    ::GetCurrentDirectoryA(MAX_PATH, folder);
+    return WriteOut(std::string(program) + "\n" + folder + "\n") ? 0 : 4;
+}
+
 }  // namespace
 
 int RunChildMode(int argc, char** argv) {
@@ -34,6 +57,8 @@ int RunChildMode(int argc, char** argv) {
         ::Sleep(INFINITE);
     }
     if (mode == "--load-dll") return LoadDll(argv[2]);
+    if (mode == "--print") return Print(std::strtoul(argv[2], nullptr, 10));
+    if (mode == "--print-whereabouts") return PrintWhereabouts();
     if (mode == "--restrict-then-load-dll") {
         platform::RestrictDllSearchPath();
         return LoadDll(argv[2]);

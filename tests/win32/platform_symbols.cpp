@@ -51,7 +51,7 @@ const Address kPlatformCalls[] = {
     AddressOf(platform::ShowWindowAs),
     AddressOf(platform::BringToForeground),
     AddressOf(platform::AllowForegroundFor),
-    AddressOf(platform::RunHidden),
+    AddressOf(platform::RunHiddenReadingOutput),
     AddressOf(platform::RegOpen),
     AddressOf(platform::RegQueryValueType),
     AddressOf(platform::RegReadString),
@@ -72,5 +72,5 @@ const Address kPlatformCalls[] = {
     AddressOf(platform::SystemMetric),
     AddressOf(platform::OemToAnsi),
     AddressOf(platform::IsUserAnAdmin),
-    AddressOf(platform::GetEnvironmentValue),
+    AddressOf(platform::SystemFolder),
 };

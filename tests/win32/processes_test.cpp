@@ -1,5 +1,6 @@
 // The product's marker and window as another process sees them, and programs
-// run hidden with a time limit. The stand-in product plays the running product.
+// run hidden with a time limit, their output read through a pipe. The stand-in product plays the
+// running product.
 #include "platform/processes.h"
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 #include "check.h"
 #include "child_modes.h"
 #include "platform/shell.h"
+#include "platform/system_info.h"
 
 using namespace platform;
 
@@ -21,6 +23,12 @@ const char kMarker[] = "norvelik_memfile";
 constexpr int kPolls = 600;
 constexpr DWORD kPollMs = 50;
 constexpr DWORD kEndMs = 30000;
+
+std::string SelfPath() {
+    char self[MAX_PATH + 1] = {};
+    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    return self;
+}
 
 std::string UniqueName(const char* what) {
     return std::string("nv_check_") + what + "_" + std::to_string(::GetCurrentProcessId());
@@ -56,25 +64,62 @@ TEST_F(Processes, ProbeSeesAnExistingMappingAndNeverKeepsItsOwn) {
     EXPECT_EQ(ProbeNamedMapping(name, 64), kSuccess);
 }
 
-TEST_F(Processes, HiddenRunWaitsForTheEndOrEndsTheProgramAtTheLimit) {
-    char self[MAX_PATH + 1] = {};
-    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
-    const std::string program = std::string("\"") + self + "\"";
-
-    HiddenRunResult quick = RunHidden(program + " --load-dll none.dll", kEndMs);
-    EXPECT_TRUE(quick.started);
-    EXPECT_FALSE(quick.timedOut);
+TEST_F(Processes, HiddenRunReadsTheWholeOutputOrEndsTheProgramAtTheLimit) {
+    const std::string self = SelfPath();
+    const std::string folder = sandbox::Folder();
+    // More than the pipe holds: the program waits for the pipe to be read.
+    for (unsigned long count : {0ul, 26ul, 300000ul}) {
+        const HiddenRunResult run =
+            RunHiddenReadingOutput(self, "--print " + std::to_string(count), folder, kEndMs);
+        EXPECT_TRUE(run.started) << count;
+        EXPECT_FALSE(run.timedOut) << count;
+        ASSERT_EQ(run.output.size(), count);
+        for (std::size_t i = 0; i < count; i += 9973) {
+            ASSERT_EQ(run.output[i], static_cast<char>('a' + i % 26)) << i;
+        }
+    }
 
     const std::string marker = UniqueName("hidden");
-    HiddenRunResult endless = RunHidden(program + " --hold-marker " + marker, 500);
+    const HiddenRunResult endless =
+        RunHiddenReadingOutput(self, "--hold-marker " + marker, folder, 500);
     EXPECT_TRUE(endless.started);
     EXPECT_TRUE(endless.timedOut);
     // Ended, so its marker is gone with it.
     EXPECT_EQ(ProbeNamedMapping(marker, 64), kSuccess);
 
-    HiddenRunResult missing = RunHidden("nv_no_such_program.exe", kEndMs);
+    const HiddenRunResult missing =
+        RunHiddenReadingOutput(folder + "nv_no_such_program.exe", "", folder, kEndMs);
     EXPECT_FALSE(missing.started);
     EXPECT_FALSE(missing.timedOut);
+    EXPECT_EQ(missing.output, "");
+}
+
+TEST_F(Processes, HiddenRunStartsTheProgramOfItsWholePathInTheFolderGiven) {
+    // A program whose path has a blank, and another (one that prints nothing)
+    // at the path's part before it, which a command line read up to its
+    // first blank would start instead.
+    const std::string folder = sandbox::Folder();
+    ASSERT_TRUE(::CreateDirectoryA((folder + "nv tools").c_str(), nullptr));
+    ASSERT_TRUE(::CreateDirectoryA((folder + "elsewhere").c_str(), nullptr));
+    const std::string program = folder + "nv tools\\child.exe";
+    ASSERT_TRUE(::CopyFileA(SelfPath().c_str(), program.c_str(), TRUE));
+    const std::string other = check::ProgramFolder() + "standin_uninstall.exe";
+    ASSERT_TRUE(::CopyFileA(other.c_str(), (folder + "nv.exe").c_str(), TRUE));
+
+    const HiddenRunResult run =
+        RunHiddenReadingOutput(program, "--print-whereabouts x", folder + "elsewhere", kEndMs);
+    EXPECT_TRUE(run.started);
+    EXPECT_EQ(run.output, program + "\n" + folder + "elsewhere\n");
+}
+
+TEST_F(Processes, SystemInterpreterPrintsItsBannerIntoThePipe) {
+    const std::string system = SystemFolder();
+    ASSERT_NE(system, "");
+    const HiddenRunResult run =
+        RunHiddenReadingOutput(system + "\\cmd.exe", "/d /c ver", system, kEndMs);
+    EXPECT_TRUE(run.started);
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_NE(run.output.find("Windows"), std::string::npos) << run.output;
 }
 
 TEST_F(Processes, StandInProductHoldsItsMarkerUntilItsWindowGetsQuit) {

@@ -66,18 +66,16 @@ TEST_F(SystemInfo, OemTextBecomesAnsiTextOfTheSameLength) {
     for (const Row& row : rows) EXPECT_EQ(OemToAnsi(row.oem), row.ansi);
 }
 
-TEST_F(SystemInfo, EnvironmentValuesComeWholeWhateverTheirLength) {
-    for (std::size_t length : {1u, 255u, 256u, 257u, 32000u}) {
-        const std::string value(length, 'v');
-        ASSERT_TRUE(::SetEnvironmentVariableA("NV_CHECK_VALUE", value.c_str()));
-        std::string read;
-        EXPECT_TRUE(GetEnvironmentValue("NV_CHECK_VALUE", &read));
-        EXPECT_EQ(read, value);
-    }
-    ::SetEnvironmentVariableA("NV_CHECK_VALUE", nullptr);
-    std::string read = "kept";
-    EXPECT_FALSE(GetEnvironmentValue("NV_CHECK_VALUE", &read));
-    EXPECT_EQ(read, std::string("kept"));
+TEST_F(SystemInfo, SystemFolderIsTheSystemsNotTheEnvironments) {
+    char expected[MAX_PATH] = {};
+    ASSERT_NE(::GetSystemDirectoryA(expected, MAX_PATH), 0u);
+    char windows[MAX_PATH] = {};
+    ::GetEnvironmentVariableA("SystemRoot", windows, MAX_PATH);
+    ASSERT_TRUE(::SetEnvironmentVariableA("SystemRoot", "C:\\nv_elsewhere"));
+    EXPECT_EQ(SystemFolder(), std::string(expected));
+    ::SetEnvironmentVariableA("SystemRoot", windows);
+    EXPECT_NE(::GetFileAttributesA((SystemFolder() + "\\cmd.exe").c_str()),
+              INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(SystemInfo, LocaleRightsAndMetricsAnswer) {

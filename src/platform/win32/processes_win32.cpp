@@ -10,6 +10,38 @@ namespace {
 
 HWND Window(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 
+// How often a running program's pipe is looked at: its output waits in the
+// pipe meanwhile, and a program that fills the pipe waits for us.
+constexpr DWORD kPipePollMs = 5;
+
+// Appends what the pipe holds now, without waiting for more.
+void ReadWhatIsThere(HANDLE readEnd, std::string* output) {
+    char buffer[4096];
+    DWORD available = 0;
+    while (::PeekNamedPipe(readEnd, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
+        DWORD read = 0;
+        const DWORD wanted = available < sizeof(buffer) ? available : sizeof(buffer);
+        if (!::ReadFile(readEnd, buffer, wanted, &read, nullptr) || read == 0) return;
+        output->append(buffer, read);
+    }
+}
+
+// Reads the pipe until the process ends, then takes what is left in it: a
+// program the process started may hold the pipe open, so its end is not
+// awaited. False when the process is still running after `timeoutMs`.
+bool ReadUntilEnded(HANDLE process, HANDLE readEnd, DWORD timeoutMs, std::string* output) {
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        const DWORD waited = ::GetTickCount() - start;
+        const DWORD left = waited < timeoutMs ? timeoutMs - waited : 0;
+        const bool ended = ::WaitForSingleObject(
+                               process, left < kPipePollMs ? left : kPipePollMs) == WAIT_OBJECT_0;
+        ReadWhatIsThere(readEnd, output);
+        if (ended) return true;
+        if (left == 0) return false;
+    }
+}
+
 }  // namespace
 
 ErrorCode ProbeNamedMapping(const std::string& name, std::uint32_t size) {
@@ -56,32 +88,47 @@ bool BringToForeground(WindowHandle window) {
 
 void AllowForegroundFor(std::uint32_t processId) { ::AllowSetForegroundWindow(processId); }
 
-HiddenRunResult RunHidden(const std::string& commandLine, std::uint32_t timeoutMs) {
+HiddenRunResult RunHiddenReadingOutput(const std::string& program, const std::string& arguments,
+                                       const std::string& folder, std::uint32_t timeoutMs) {
     HiddenRunResult result;
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (!::CreatePipe(&readEnd, &writeEnd, nullptr, 0)) return result;
+    // Made without inheritance; only the end the program writes to is passed on.
+    if (!::SetHandleInformation(writeEnd, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT)) {
+        ::CloseHandle(writeEnd);
+        ::CloseHandle(readEnd);
+        return result;
+    }
+    std::string text = "\"" + program + "\"";
+    if (!arguments.empty()) text += " " + arguments;
     // CreateProcessA may write into the command line it is given.
-    std::vector<char> line(commandLine.begin(), commandLine.end());
+    std::vector<char> line(text.begin(), text.end());
     line.push_back('\0');
     STARTUPINFOA startup;
     ZeroMemory(&startup, sizeof(startup));
     startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
     startup.wShowWindow = SW_HIDE;
+    startup.hStdOutput = writeEnd;
     PROCESS_INFORMATION process;
     ZeroMemory(&process, sizeof(process));
-    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE,
-                          CREATE_NEW_CONSOLE | CREATE_NEW_PROCESS_GROUP, nullptr, nullptr, &startup,
-                          &process)) {
+    const BOOL created =
+        ::CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, TRUE,
+                         CREATE_NEW_CONSOLE | CREATE_NEW_PROCESS_GROUP, nullptr,
+                         folder.empty() ? nullptr : folder.c_str(), &startup, &process);
+    // The program holds its own copy now; ours would keep the pipe open.
+    ::CloseHandle(writeEnd);
+    if (!created) {
+        ::CloseHandle(readEnd);
         return result;
     }
     result.started = true;
-    if (::WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_TIMEOUT) {
-        // The process goes on for a moment while the system takes it down,
-        // with its files still open: the caller may want to delete them.
-        if (::TerminateProcess(process.hProcess, 1)) {
-            ::WaitForSingleObject(process.hProcess, INFINITE);
-        }
-        result.timedOut = true;
+    result.timedOut = !ReadUntilEnded(process.hProcess, readEnd, timeoutMs, &result.output);
+    if (result.timedOut && ::TerminateProcess(process.hProcess, 1)) {
+        ::WaitForSingleObject(process.hProcess, INFINITE);
     }
+    ::CloseHandle(readEnd);
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
     return result;

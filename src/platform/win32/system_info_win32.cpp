@@ -3,7 +3,6 @@
 #include <shlobj.h>
 
 #include <cstring>
-#include <vector>
 
 #include "platform/system_info.h"
 #include "system_library.h"
@@ -66,23 +65,12 @@ std::string OemToAnsi(const std::string& text) {
 
 bool IsUserAnAdmin() { return ::IsUserAnAdmin() != FALSE; }
 
-bool GetEnvironmentValue(const std::string& name, std::string* value) {
-    std::vector<char> buffer(256);
-    for (;;) {
-        ::SetLastError(ERROR_SUCCESS);
-        DWORD length = ::GetEnvironmentVariableA(name.c_str(), buffer.data(),
-                                                 static_cast<DWORD>(buffer.size()));
-        if (length == 0) {
-            if (::GetLastError() == ERROR_ENVVAR_NOT_FOUND) return false;
-            value->clear();  // set, but to nothing
-            return true;
-        }
-        if (length < buffer.size()) {
-            value->assign(buffer.data(), length);
-            return true;
-        }
-        buffer.resize(length);  // the size needed, its NUL included
-    }
+std::string SystemFolder() {
+    char folder[MAX_PATH];
+    const UINT length = ::GetSystemDirectoryA(folder, MAX_PATH);
+    // 0 is a failure, MAX_PATH or more the size a longer folder would need.
+    if (length == 0 || length >= MAX_PATH) return "";
+    return std::string(folder, length);
 }
 
 }  // namespace platform

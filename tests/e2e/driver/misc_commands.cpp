@@ -1,4 +1,5 @@
-// Scenario plumbing: variables, notes, pauses and the locale check.
+// Scenario plumbing: variables, notes, pauses, the environment, and the
+// locale and version checks.
 #include <windows.h>
 
 #include "context.h"
@@ -38,6 +39,27 @@ void ExpectLocale(Context&, const Command& cmd) {
         throw Failure("ANSI code page is " + std::to_string(acp));
 }
 
+// expect_version MAJOR.MINOR: the version query (GetVersionExA, no compatibility
+// manifest, as the setup has none) reports this version in this prefix.
+void ExpectVersion(Context&, const Command& cmd) {
+    cmd.ExpectArgs(1, 1);
+    OSVERSIONINFOA info = {};
+    info.dwOSVersionInfoSize = sizeof info;
+    if (!GetVersionExA(&info)) throw Failure("the version query fails");
+    const std::string reported =
+        std::to_string(info.dwMajorVersion) + "." + std::to_string(info.dwMinorVersion);
+    Log("version " + reported + " build " + std::to_string(info.dwBuildNumber));
+    if (reported != cmd.Arg(0)) throw Failure("the version query reports " + reported);
+}
+
+// set_env NAME VALUE: in the driver's environment, which the programs it
+// starts inherit, as a program started from the desktop inherits the user's.
+void SetEnv(Context&, const Command& cmd) {
+    cmd.ExpectArgs(2, 2);
+    if (!SetEnvironmentVariableA(cmd.Arg(0).c_str(), cmd.Arg(1).c_str()))
+        throw Failure("cannot set " + cmd.Arg(0) + ", error " + std::to_string(GetLastError()));
+}
+
 }  // namespace
 
 void AddMiscCommands(CommandTable& table) {
@@ -45,6 +67,8 @@ void AddMiscCommands(CommandTable& table) {
     table["echo"] = {Echo, "TEXT..."};
     table["sleep"] = {Pause, "MS"};
     table["expect_locale"] = {ExpectLocale, "LCID [acp=N]"};
+    table["expect_version"] = {ExpectVersion, "MAJOR.MINOR"};
+    table["set_env"] = {SetEnv, "NAME VALUE"};
 }
 
 }  // namespace nv

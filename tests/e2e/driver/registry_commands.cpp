@@ -246,6 +246,16 @@ void RegDelete(Context&, const Command& cmd) {
         throw Failure("cannot delete, error " + std::to_string(status));
 }
 
+// reg_delete_value KEY NAME [view=32|64]: a value that is missing already is fine
+void RegDeleteValue(Context&, const Command& cmd) {
+    cmd.ExpectArgs(2, 2);
+    Key key(cmd, cmd.Arg(0), KEY_SET_VALUE, false);
+    MustOpen(key, cmd.Arg(0));
+    LONG status = RegDeleteValueA(key.handle(), cmd.Arg(1).c_str());
+    if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND)
+        throw Failure("cannot delete the value, error " + std::to_string(status));
+}
+
 // The name a link stores for a key under HKLM: the kernel's "\Registry\Machine\path",
 // which no view redirects.
 std::wstring LinkTargetName(const std::string& name) {
@@ -319,6 +329,7 @@ void AddRegistryCommands(CommandTable& table) {
     table["reg_set"] = {RegSet,
                         "KEY NAME VALUE [type=sz|expand_sz|dword|multi_sz|binary] [view=32|64]"};
     table["reg_delete"] = {RegDelete, "KEY [view=32|64]"};
+    table["reg_delete_value"] = {RegDeleteValue, "KEY NAME [view=32|64]"};
     table["reg_link"] = {RegLink, "KEY TARGET [view=32|64]"};
     table["reg_is_link"] = {RegIsLink, "KEY TARGET [view=32|64]"};
 }
