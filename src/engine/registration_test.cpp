@@ -372,7 +372,7 @@ TEST_F(RegistrationTest, NeitherDeletesNorWritesThroughALink) {
     EXPECT_EQ(files.Bytes(docs + "diary.txt"), "diary");
     EXPECT_EQ(files.Bytes(docs + "plan.txt"), "plan");
     EXPECT_FALSE(files.IsLink(s.UserStartMenuFolderRu));  // removed as a name
-    for (const std::string& name :
+    for (const char* name :
          {"Норвелик.lnk", "Uninstall the program.lnk", "Program's website.url"}) {
         EXPECT_FALSE(files.IsLink(s.StartMenuFolder + name)) << name;
         EXPECT_TRUE(files.HasFile(s.StartMenuFolder + name)) << name;
