@@ -73,16 +73,14 @@ echo "setup.exe packs the product's files from $payload:"
 printf '  %-14s %10s %6s  %s\n' file bytes stamp SHA-256
 total=0
 count=0
-IFS=';' read -r -a files <<<"$("$gen" files "$payload")"
-for file in "${files[@]}"; do
-    name=$(basename "$file")
-    stamp=-
-    # A data file's version stamp: bytes 5 and 6, little-endian.
-    case "$name" in *.cok) stamp=$(od -An -tu2 -j5 -N2 "$file" | tr -d ' ') ;; esac
-    printf '  %-14s %10d %6s  %s\n' "$name" "$(bytes "$file")" "$stamp" "$(sha256 "$file")"
-    total=$((total + $(bytes "$file")))
+# Each file's name, size and version stamp, as the table of the product's
+# files places the stamp.
+listing=$("$gen" listing "$payload")
+while read -r name size stamp; do
+    printf '  %-14s %10d %6s  %s\n' "$name" "$size" "$stamp" "$(sha256 "$payload/$name")"
+    total=$((total + size))
     count=$((count + 1))
-done
+done <<<"$listing"
 size=$(bytes "$setup")
 echo "  $count files, $total bytes"
 echo "setup.exe: $setup"

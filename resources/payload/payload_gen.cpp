@@ -1,9 +1,12 @@
-// Build-time helper of the payload (runs on the build machine):
-//   payload_gen standins DIR full|small   writes stand-ins for the 26 data files
+// Build-time helper of the payload (runs on the build machine), reading the
+// one table of the product's files (installation/product_files.h):
+//   payload_gen standins DIR full|small   writes stand-ins for the data files
 //   payload_gen placeholder FILE LABEL    writes a small placeholder program file
 //   payload_gen check DIR                 checks a folder of real payload files
-//   payload_gen files DIR                 lists the 29 files such a folder holds
-//   payload_gen datafiles DIR             lists the 26 data files among them
+//   payload_gen files DIR                 lists the files such a folder holds
+//   payload_gen datafiles DIR             lists the data files among them
+//   payload_gen listing DIR               each file's name, size and stamp
+//   payload_gen count                     how many files the product has
 //   payload_gen rc OUT.rc DATADIR EXE UNINSTALL DLL
 //                                         writes the resource script of the payload
 // The data files' stand-ins keep the catalogue's names, sizes (full profile)
@@ -21,50 +24,34 @@
 #include <vector>
 
 #include "engine/crc32c.h"
+#include "installation/product_files.h"
 
 namespace {
 
-struct DataFile {
-    const char* name;  // resource name; the file is its lower-case form + ".cok"
-    std::uint32_t size;
-    std::uint16_t stamp;  // bytes 5 and 6, little-endian
-};
+using Role = ProductFile::Role;
 
-const DataFile kDataFiles[] = {
-    {"NVF", 17241417, 367},  {"NVM0", 11282454, 341}, {"NVM1", 6194936, 188},
-    {"NVM2", 5884855, 168},  {"NVM3", 4801652, 150},  {"NVM4", 6506129, 191},
-    {"NVM5", 12735714, 389}, {"NVN", 28002252, 1001}, {"NVQ1", 2577190, 1},
-    {"NVQ2", 2122319, 1},    {"NVQ3", 1541697, 1},    {"NVQ4", 2208953, 1},
-    {"NVQ5", 1937069, 1},    {"NVQ6", 2290968, 3},    {"NVQ7", 2629152, 2},
-    {"NVQ8", 2028973, 1},    {"NVQ9", 2091149, 1},    {"NVQ10", 2086528, 1},
-    {"NVQ11", 2644101, 2},   {"NVQ12", 2463327, 2},   {"NVQ13", 2060054, 1},
-    {"NVQ14", 2527158, 2},   {"NVQ15", 1816440, 1},   {"NVS", 19595374, 436},
-    {"NVT", 14613944, 383},  {"NVY", 11446208, 529},
-};
-
-// The stamp sits at bytes 5 and 6: a data file shorter than this has none.
-constexpr std::uint64_t kShortestDataFile = 7;
-
-std::string Lower(std::string text) {
+std::string Upper(std::string text) {
     for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
     return text;
 }
 
-std::string DataFileName(const DataFile& file) { return Lower(file.name) + ".cok"; }
+// The payload item of a file: its name without the extension, and the
+// extension, both in capitals.
+std::string ItemName(const ProductFile& file) {
+    const std::string name = file.name;
+    return Upper(name.substr(0, name.rfind('.')));
+}
+std::string ItemType(const ProductFile& file) {
+    const std::string name = file.name;
+    return Upper(name.substr(name.rfind('.') + 1));
+}
 
-// The three programs: resource name, type, file name in a payload folder.
-struct Program {
-    const char* name;
-    const char* type;
-    const char* file;
-};
-const Program kPrograms[] = {
-    {"NORVELIK", "EXE", "Norvelik.exe"},
-    {"UNINSTALL", "EXE", "uninstall.exe"},
-    {"RICHED32", "DLL", "riched32.dll"},
-};
+// A data file shorter than this has no stamp: its stamp lies past the end.
+std::uint64_t ShortestWithStamp(const ProductFile& file) {
+    return std::uint64_t{file.stamp.offset} + file.stamp.width;
+}
 
 bool WriteFile(const std::string& path, const std::vector<unsigned char>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -76,7 +63,7 @@ bool WriteFile(const std::string& path, const std::vector<unsigned char>& bytes)
 }
 
 std::vector<unsigned char> StandInBytes(std::size_t index, std::uint32_t size,
-                                        std::uint16_t stamp) {
+                                        const ProductFile& file) {
     std::vector<unsigned char> bytes(size);
     std::uint64_t state = 0x9E3779B97F4A7C15ULL * (index + 1);  // xorshift64, never 0
     std::size_t i = 0;
@@ -87,9 +74,11 @@ std::vector<unsigned char> StandInBytes(std::size_t index, std::uint32_t size,
         for (int b = 0; b < 8; ++b) bytes[i + b] = static_cast<unsigned char>(state >> (8 * b));
     }
     for (; i < size; ++i) bytes[i] = static_cast<unsigned char>(i * 131 + index);
-    if (size >= kShortestDataFile) {
-        bytes[5] = static_cast<unsigned char>(stamp & 0xFF);
-        bytes[6] = static_cast<unsigned char>(stamp >> 8);
+    if (size >= ShortestWithStamp(file)) {
+        std::uint32_t stamp = file.standInStamp;
+        for (std::uint32_t b = 0; b < file.stamp.width; ++b, stamp >>= 8) {
+            bytes[file.stamp.offset + b] = static_cast<unsigned char>(stamp & 0xFF);
+        }
     }
     return bytes;
 }
@@ -100,13 +89,13 @@ int WriteStandIns(const std::string& dir, const std::string& profile) {
         return 1;
     }
     std::size_t index = 0;
-    for (const DataFile& file : kDataFiles) {
+    for (const ProductFile& file : kProductFiles) {
+        if (file.role != Role::Data) continue;
         // The small profile: 1 to 4 KiB per file, for quick builds and tests.
-        std::uint32_t size =
-            profile == "full" ? file.size : static_cast<std::uint32_t>(1024 + (index * 997) % 3072);
-        if (!WriteFile(dir + "/" + DataFileName(file), StandInBytes(index, size, file.stamp))) {
-            return 1;
-        }
+        std::uint32_t size = profile == "full"
+                                 ? file.standInSize
+                                 : static_cast<std::uint32_t>(1024 + (index * 997) % 3072);
+        if (!WriteFile(dir + "/" + file.name, StandInBytes(index, size, file))) return 1;
         ++index;
     }
     return 0;
@@ -127,15 +116,11 @@ bool FileSize(const std::string& path, std::uint64_t* size) {
 int Check(const std::string& dir) {
     std::vector<std::string> problems;
     std::uint64_t size = 0;
-    for (const Program& program : kPrograms) {
-        if (!FileSize(dir + "/" + program.file, &size))
-            problems.push_back(std::string(program.file) + " is missing");
-    }
-    for (const DataFile& file : kDataFiles) {
-        std::string name = DataFileName(file);
+    for (const ProductFile& file : kProductFiles) {
+        const std::string name = file.name;
         if (!FileSize(dir + "/" + name, &size)) {
             problems.push_back(name + " is missing");
-        } else if (size < kShortestDataFile) {
+        } else if (size < ShortestWithStamp(file)) {
             problems.push_back(name + " has " + std::to_string(size) +
                                " bytes, too few to hold its version stamp");
         }
@@ -160,12 +145,38 @@ std::string Quoted(const std::string& path) {
 // The paths of the files a payload folder must hold, as a CMake list.
 int ListFiles(const std::string& dir, bool dataOnly) {
     std::string list;
-    if (!dataOnly) {
-        for (const Program& program : kPrograms) list += dir + "/" + program.file + ";";
+    for (const ProductFile& file : kProductFiles) {
+        if (!dataOnly || file.role == Role::Data) list += dir + "/" + file.name + ";";
     }
-    for (const DataFile& file : kDataFiles) list += dir + "/" + DataFileName(file) + ";";
     list.pop_back();
     std::cout << list;
+    return 0;
+}
+
+// One line per file of a payload folder, in the table's order: its name, its
+// size and its version stamp ("-" for a file without one), for the release
+// listing. False when a file cannot be read.
+int Listing(const std::string& dir) {
+    for (const ProductFile& file : kProductFiles) {
+        const std::string path = dir + "/" + file.name;
+        std::uint64_t size = 0;
+        if (!FileSize(path, &size)) {
+            std::cerr << "payload_gen: cannot read " << path << "\n";
+            return 1;
+        }
+        std::string stamp = "-";
+        if (file.stamp.width != 0) {
+            std::ifstream in(path, std::ios::binary);
+            std::vector<char> bytes(ShortestWithStamp(file));
+            in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            std::uint32_t value = 0;
+            for (std::uint32_t b = file.stamp.width; b-- > 0;) {
+                value = value * 256 + static_cast<unsigned char>(bytes[file.stamp.offset + b]);
+            }
+            stamp = in ? std::to_string(value) : "-";
+        }
+        std::cout << file.name << " " << size << " " << stamp << "\n";
+    }
     return 0;
 }
 
@@ -189,14 +200,18 @@ struct Item {
 
 int WriteScript(const std::string& out, const std::string& dataDir, const std::string& exe,
                 const std::string& uninstall, const std::string& dll) {
-    std::vector<Item> items = {{"NORVELIK", "EXE", exe}, {"UNINSTALL", "EXE", uninstall}};
-    for (const DataFile& file : kDataFiles) {
-        items.push_back({file.name, "COK", dataDir + "/" + DataFileName(file)});
+    std::vector<Item> items;
+    for (const ProductFile& file : kProductFiles) {
+        const std::string path = file.role == Role::Program       ? exe
+                                 : file.role == Role::Uninstaller ? uninstall
+                                 : file.role == Role::Library     ? dll
+                                                                  : dataDir + "/" + file.name;
+        items.push_back({ItemName(file), ItemType(file), path});
     }
-    items.push_back({"RICHED32", "DLL", dll});
     std::ofstream rc(out, std::ios::trunc);
     rc << "// Generated by payload_gen: the product's files as resources of setup.exe.\n";
-    for (const Item& item : items) rc << item.name << " " << item.type << " " << Quoted(item.path) << "\n";
+    for (const Item& item : items)
+        rc << item.name << " " << item.type << " " << Quoted(item.path) << "\n";
     rc << "// The CRC-32C of each item (TYPE.NAME), checked as the item is written.\n";
     for (const Item& item : items) {
         std::uint32_t crc = 0;
@@ -222,10 +237,16 @@ int main(int argc, char** argv) {
     if (args.size() == 2 && args[0] == "check") return Check(args[1]);
     if (args.size() == 2 && args[0] == "files") return ListFiles(args[1], false);
     if (args.size() == 2 && args[0] == "datafiles") return ListFiles(args[1], true);
+    if (args.size() == 2 && args[0] == "listing") return Listing(args[1]);
+    if (args.size() == 1 && args[0] == "count") {
+        std::cout << kProductFileCount << "\n";
+        return 0;
+    }
     if (args.size() == 6 && args[0] == "rc") {
         return WriteScript(args[1], args[2], args[3], args[4], args[5]);
     }
     std::cerr << "usage: payload_gen standins DIR full|small | placeholder FILE LABEL | "
-                 "check DIR | files DIR | datafiles DIR | rc OUT DATADIR EXE UNINSTALL DLL\n";
+                 "check DIR | files DIR | datafiles DIR | listing DIR | count | "
+                 "rc OUT DATADIR EXE UNINSTALL DLL\n";
     return 2;
 }

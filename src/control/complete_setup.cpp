@@ -67,7 +67,7 @@ void ReportIncompleteInstallation(const InstallerState& s) {
 
 // Whether the product's own executable is the new one.
 bool ProgramInstalled(const InstallerState& s) {
-    const std::string program = s.ProgramFolder + s.ProductName + ".exe";
+    const std::string program = ProductProgramPath(s.ProgramFolder, s.ProductName);
     for (const std::string& path : s.FilesNotInstalled) {
         if (SameFilePath(path, program)) return false;
     }
@@ -98,7 +98,7 @@ void RunInstalledProgram() {
     platform::SetWorkingFolder(s.ProgramFolder);
     // Whoever ends up starting the product, its window may come to the front.
     platform::AllowForegroundFor(kAnyProcess);
-    const std::string program = s.ProgramFolder + s.ProductName + ".exe";
+    const std::string program = ProductProgramPath(s.ProgramFolder, s.ProductName);
     // The setup runs elevated; the product should run as the user who sits at
     // the desktop, so the desktop's shell starts it where there is one. The
     // shell works in its own folder, so it is told the program folder.

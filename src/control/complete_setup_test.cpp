@@ -10,15 +10,10 @@
 #include <vector>
 
 #include "installation/installer_state.h"
+#include "installation/product_file_list.h"
 #include "installation_fixture.h"
 
 namespace {
-
-constexpr const char* kFileList =
-    "Norvelik.exe;uninstall.exe;nvf.cok;nvm0.cok;nvm1.cok;nvm2.cok;nvm3.cok;nvm4.cok;nvm5.cok;"
-    "nvn.cok;nvq1.cok;nvq2.cok;nvq3.cok;nvq4.cok;nvq5.cok;nvq6.cok;nvq7.cok;nvq8.cok;nvq9.cok;"
-    "nvq10.cok;nvq11.cok;nvq12.cok;nvq13.cok;nvq14.cok;nvq15.cok;nvs.cok;nvt.cok;nvy.cok;"
-    "riched32.dll;";
 
 constexpr const char* kInstalled = "На Ваш компьютер установлена программа \"Норвелик\" 1500.";
 constexpr const char* kDesktopSentence =
@@ -60,12 +55,10 @@ TEST_F(CompleteSetupTest, DoesNothingWhenTheFormWasNotConfirmed) {
     EXPECT_TRUE(fake::Shell().opened.empty());
 }
 
-TEST_F(CompleteSetupTest, HandsTheFileListToTheInstallation) {
+TEST_F(CompleteSetupTest, HandsTheProductsFileListToTheInstallation) {
     CompleteSetup();
     EXPECT_EQ(fake::FileSet().calls, 1);
-    EXPECT_EQ(fake::FileSet().fileListSeen, kFileList);
-    const std::string list = kFileList;
-    EXPECT_EQ(std::count(list.begin(), list.end(), ';'), 29);
+    EXPECT_EQ(fake::FileSet().fileListSeen, ProductFileList("Norvelik"));
 }
 
 TEST_F(CompleteSetupTest, ClosesAKeyLeftOpenOnceConfirmed) {

@@ -6,6 +6,8 @@
 #include "engine/stamp_readers.h"
 #include "host/message_boxes.h"
 #include "installation/installer_state.h"
+#include "installation/payload_names.h"
+#include "installation/product_files.h"
 #include "installation/temporary_name.h"
 #include "lang/lang_unit.h"
 #include "platform/files.h"
@@ -14,10 +16,14 @@
 
 StampRule StampRuleFor(const std::string& resourceType) {
     using Kind = StampRule::Kind;
-    if (resourceType == "cok") return {Kind::Bytes, kCokStamp};
-    if (resourceType == "pak") return {Kind::Bytes, kPakStamp};
-    if (resourceType == "3bs") return {Kind::Bytes, k3bsStamp};
-    if (resourceType == "lng") return {Kind::LanguageFile, {0, 0}};
+    if (resourceType == "lng") return {Kind::LanguageFile, kNoStamp};
+    for (const ProductFile& file : kProductFiles) {
+        if (file.stamp.width != 0 && ResourceTypeOf(file.name) == resourceType) {
+            return {Kind::Bytes, file.stamp};
+        }
+    }
+    if (resourceType == "pak") return {Kind::Bytes, kPakStampPlace};
+    if (resourceType == "3bs") return {Kind::Bytes, k3bsStampPlace};
     return {};
 }
 

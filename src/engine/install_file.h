@@ -14,12 +14,14 @@ class ItemChecksum;
 constexpr std::uint32_t kOlderVersionQuestionStyle =
     platform::kMbYesNo | platform::kMbIconQuestion | platform::kMbTaskModal | platform::kMbTopmost;
 
-// How the stamps of a versioned type ("cok", "pak", "3bs", "lng", compared
-// exactly) are read: bytes at a fixed place, or the language file's version
-// line. A type without stamps has its installed copy replaced unasked.
+// How the stamps of a versioned type (compared exactly, in lower case) are
+// read: bytes at the place the table of the product's files gives for its
+// data files of that type ("cok"), at the fixed places of "pak" and "3bs",
+// or the language file's version line ("lng"). A type without stamps has
+// its installed copy replaced unasked.
 struct StampRule {
     enum class Kind { None, Bytes, LanguageFile } kind = Kind::None;
-    ByteStamp bytes = {0, 0};
+    StampPlace bytes = kNoStamp;
 };
 StampRule StampRuleFor(const std::string& resourceType);
 

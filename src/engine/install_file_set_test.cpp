@@ -5,15 +5,12 @@
 
 #include "fake_platform.h"
 #include "installation/installer_state.h"
+#include "installation/product_file_list.h"
 #include "installation/product_identity.h"
 
 namespace {
 
-const std::string kProductList =
-    "Norvelik.exe;uninstall.exe;nvf.cok;nvm0.cok;nvm1.cok;"
-    "nvm2.cok;nvm3.cok;nvm4.cok;nvm5.cok;nvn.cok;nvq1.cok;nvq2.cok;nvq3.cok;nvq4.cok;nvq5.cok;"
-    "nvq6.cok;nvq7.cok;nvq8.cok;nvq9.cok;nvq10.cok;nvq11.cok;nvq12.cok;nvq13.cok;nvq14.cok;"
-    "nvq15.cok;nvs.cok;nvt.cok;nvy.cok;riched32.dll;";
+const std::string kProductList = ProductFileList("Norvelik");
 
 class InstallFileSetTest : public FakePlatformTest {
   protected:
@@ -53,19 +50,19 @@ TEST_F(InstallFileSetTest, ProductListIsInstalledInOrderUnderTheProgressWindow) 
     EXPECT_TRUE(InstallFileSet());
     EXPECT_EQ(State().FileList, "");
     EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(fake::Files().AllFiles().size(), 29u);
+    EXPECT_EQ(fake::Files().AllFiles().size(), kProductFileCount);
     EXPECT_EQ(fake::Files().Bytes("C:\\Program Files\\Norvelik\\nvq10.cok"), "bytes of nvq10.cok");
-    EXPECT_EQ(fake::ProgressWindow().rangeMax, 29);
-    EXPECT_EQ(fake::ProgressWindow().position, 29);
+    EXPECT_EQ(fake::ProgressWindow().rangeMax, static_cast<int>(kProductFileCount));
+    EXPECT_EQ(fake::ProgressWindow().position, static_cast<int>(kProductFileCount));
     EXPECT_FALSE(fake::ProgressWindow().visible);
     // One pause per file when every file is there at once.
-    EXPECT_EQ(fake::Clock().sleeps, std::vector<std::uint32_t>(29, 128));
+    EXPECT_EQ(fake::Clock().sleeps, std::vector<std::uint32_t>(kProductFileCount, 128));
 
     const std::vector<std::string>& calls = fake::ProgressWindow().calls;
     ASSERT_GE(calls.size(), 6u);
     EXPECT_EQ(calls[0], "start Норвелик 1500 files copying...|");
     EXPECT_EQ(calls[1], "pos 0");
-    EXPECT_EQ(calls[2], "range 29");
+    EXPECT_EQ(calls[2], "range " + std::to_string(kProductFileCount));
     EXPECT_EQ(calls[3], "text C:\\Program Files\\Norvelik\\Norvelik.exe");
     EXPECT_EQ(calls[4], "pos 1");
     EXPECT_EQ(calls[5], "text C:\\Program Files\\Norvelik\\uninstall.exe");
@@ -79,7 +76,7 @@ TEST_F(InstallFileSetTest, DamagedItemAmongOthersIsTheOnlyOneLeftOut) {
     AddItems(kProductList);
     fake::Payload().Damage("nvm1", "cok", 3);
     EXPECT_TRUE(InstallFileSet());
-    EXPECT_EQ(fake::Files().AllFiles().size(), 28u);
+    EXPECT_EQ(fake::Files().AllFiles().size(), kProductFileCount - 1);
     EXPECT_FALSE(fake::Files().HasFile("C:\\Program Files\\Norvelik\\nvm1.cok"));
     EXPECT_EQ(fake::Files().Bytes("C:\\Program Files\\Norvelik\\nvm2.cok"), "bytes of nvm2.cok");
     ASSERT_EQ(Boxes().size(), 3u);
@@ -208,7 +205,7 @@ TEST_F(InstallFileSetTest, NoFileGoesThroughALinkPutInThePlaceOfTheFolder) {
         EXPECT_EQ(fake::FileNamesIn(elsewhere), std::vector<std::string>{"nvm0.cok"}) << row;
         EXPECT_EQ(files.Bytes(elsewhere + "nvm0.cok"), "the user's") << row;
         if (swap == Swap::RefusedWhileHeld) {
-            EXPECT_EQ(fake::FileNamesIn(folder).size(), 29u);
+            EXPECT_EQ(fake::FileNamesIn(folder).size(), kProductFileCount);
             EXPECT_TRUE(Boxes().empty());
             continue;
         }

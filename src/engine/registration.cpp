@@ -14,6 +14,7 @@
 #include "installation/folder_rights.h"
 #include "installation/installer_state.h"
 #include "installation/path_rules.h"
+#include "installation/product_file_list.h"
 #include "platform/files.h"
 
 namespace {
@@ -88,7 +89,7 @@ bool StartMenuIsUsable() {
 // the completion message.
 void CreateShortcuts(const RegistrationTexts& texts, bool createDesktopShortcut) {
     InstallerState& s = State();
-    const std::string program = s.ProgramFolder + s.ProductName + ".exe";
+    const std::string program = ProductProgramPath(s.ProgramFolder, s.ProductName);
     const bool startMenu = StartMenuIsUsable();
     if (startMenu) {
         CreateShellLink(program, s.StartMenuFolder + texts.displayText + ".lnk", "",

@@ -14,18 +14,18 @@ std::int32_t LittleEndian(const std::string& bytes, std::uint64_t at, std::size_
     return value;
 }
 
-std::int32_t ReadOrZero(const std::string& path, ByteStamp where) {
+std::int32_t ReadOrZero(const std::string& path, StampPlace where) {
     std::int32_t stamp = 0;
     return ReadByteStamp(path, where, &stamp) == platform::kSuccess ? stamp : 0;
 }
 
 }  // namespace
 
-std::int32_t ByteStampOf(const std::string& bytes, ByteStamp where) {
+std::int32_t ByteStampOf(const std::string& bytes, StampPlace where) {
     return LittleEndian(bytes, where.offset, where.width);
 }
 
-platform::ErrorCode ReadByteStamp(const std::string& path, ByteStamp where, std::int32_t* stamp) {
+platform::ErrorCode ReadByteStamp(const std::string& path, StampPlace where, std::int32_t* stamp) {
     std::string bytes;
     const platform::ErrorCode e = platform::ReadFileRange(path, where.offset, where.width,
                                                           platform::ShareMode::Exclusive, &bytes);
@@ -34,8 +34,8 @@ platform::ErrorCode ReadByteStamp(const std::string& path, ByteStamp where, std:
     return platform::kSuccess;
 }
 
-std::int32_t ReadCokStamp(const std::string& path) { return ReadOrZero(path, kCokStamp); }
+std::int32_t ReadCokStamp(const std::string& path) { return ReadOrZero(path, kCokStampPlace); }
 
-std::int32_t ReadPakStamp(const std::string& path) { return ReadOrZero(path, kPakStamp); }
+std::int32_t ReadPakStamp(const std::string& path) { return ReadOrZero(path, kPakStampPlace); }
 
-std::int32_t Read3bsStamp(const std::string& path) { return ReadOrZero(path, k3bsStamp); }
+std::int32_t Read3bsStamp(const std::string& path) { return ReadOrZero(path, k3bsStampPlace); }

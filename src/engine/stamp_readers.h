@@ -6,29 +6,25 @@
 #include <cstdint>
 #include <string>
 
+#include "installation/product_files.h"
 #include "platform/error_codes.h"
 
-// Where a stamp of bytes sits: `width` bytes from `offset`, little-endian.
-struct ByteStamp {
-    std::uint64_t offset;
-    std::size_t width;
-};
-
-constexpr ByteStamp kCokStamp = {5, 2};  // 0..65535
-constexpr ByteStamp kPakStamp = {6, 2};  // 0..65535
-constexpr ByteStamp k3bsStamp = {6, 1};  // 0..255
+// Types that none of the product's files has but that a file list may name.
+constexpr StampPlace kPakStampPlace = {6, 2};  // 0..65535
+constexpr StampPlace k3bsStampPlace = {6, 1};  // 0..255
 
 // The stamp held by `bytes`, a file's contents from its first byte; 0 when
 // they are too short to hold it.
-std::int32_t ByteStampOf(const std::string& bytes, ByteStamp where);
+std::int32_t ByteStampOf(const std::string& bytes, StampPlace where);
 
 // The stamp of the file at `path`, opened without sharing so that a copy
 // another program is writing yields none rather than a half-written one.
 // kSuccess with *stamp 0 for a file too short; the open's error for a
 // missing or held file, *stamp then unchanged.
-platform::ErrorCode ReadByteStamp(const std::string& path, ByteStamp where, std::int32_t* stamp);
+platform::ErrorCode ReadByteStamp(const std::string& path, StampPlace where, std::int32_t* stamp);
 
-// The readers by type: 0 for a missing, held or too short file; they never
+// The readers by type (a .cok file's stamp sits where the table of the
+// product's files says): 0 for a missing, held or too short file; they never
 // fail and never show a message.
 std::int32_t ReadCokStamp(const std::string& path);
 std::int32_t ReadPakStamp(const std::string& path);

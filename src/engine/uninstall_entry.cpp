@@ -4,6 +4,7 @@
 #include "host/paths.h"
 #include "host/registry.h"
 #include "installation/installer_state.h"
+#include "installation/product_file_list.h"
 
 namespace {
 
@@ -26,8 +27,8 @@ std::vector<UninstallValue> UninstallValues(const RegistrationTexts& texts) {
     // Quoted: the system runs this command line, and an unquoted path with a
     // blank in it ("C:\Program Files\...") would start "C:\Program.exe" if
     // such a file existed.
-    values.push_back(Text("UninstallString", "\"" + s.ProgramFolder + "uninstall.exe\""));
-    values.push_back(Text("DisplayIcon", s.ProgramFolder + s.ProductName + ".exe"));
+    values.push_back(Text("UninstallString", "\"" + s.ProgramFolder + kUninstallerFileName + "\""));
+    values.push_back(Text("DisplayIcon", ProductProgramPath(s.ProgramFolder, s.ProductName)));
     values.push_back(Text("DisplayVersion", s.VersionText));
     if (s.VersionMajor != -1) values.push_back(Number("VersionMajor", s.VersionMajor));
     if (s.VersionMinor != -1) values.push_back(Number("VersionMinor", s.VersionMinor));

@@ -1,13 +1,20 @@
-// The product's files: the list the setup installs and the uninstaller
-// removes, so that both agree on every name.
+// The product's files as the setup installs them and the uninstaller removes
+// them, made from the one table of the product's files
+// (installation/product_files.h), so that both agree on every name.
 #pragma once
 
 #include <string>
 
-// The uninstaller's file in the program folder, as the list names it.
-constexpr char kUninstallerFileName[] = "uninstall.exe";
+#include "installation/product_files.h"
 
-// The 29 payload files, each followed by ";", in the order they are
-// installed: the product (`productName` + ".exe"), its uninstaller, the 26
-// data files and the rich-edit library.
+// The uninstaller's file in the program folder, as the list names it.
+constexpr const char* kUninstallerFileName = kProductFiles[1].name;
+static_assert(kProductFiles[1].role == ProductFile::Role::Uninstaller,
+              "the uninstaller's row comes second");
+
+// Every file of the table, each followed by ";", in the order they are
+// installed; the product's own program named `productName` + ".exe".
 std::string ProductFileList(const std::string& productName);
+
+// The product's own program in `programFolder` (which ends with "\").
+std::string ProductProgramPath(const std::string& programFolder, const std::string& productName);

@@ -109,7 +109,7 @@ bool LeadsTo(const std::string& linkFile, const std::string& target) {
 void PlanDesktopShortcut(const std::string& programFolder, UninstallPlan* plan) {
     const InstallerState& s = State();
     if (s.CommonDesktopFolder.empty()) return;
-    const std::string program = programFolder + s.ProductName + ".exe";
+    const std::string program = ProductProgramPath(programFolder, s.ProductName);
     for (const std::string& title : TitleSpellings()) {
         const std::string link = s.CommonDesktopFolder + title + ".lnk";
         if (platform::FileExists(link) && LeadsTo(link, program)) plan->shortcuts.push_back(link);

@@ -22,8 +22,9 @@
 #
 # The scenario sees ${NV_BIN}, the Windows path of --bin, ${NV_SETUP}, the
 # Windows path of the run's setup.exe, ${NV_PAYLOAD}, the folder of the packed
-# stand-in data files, ${NV_PAYLOAD_KB}, the size of the 29 installed files in
-# KiB as the setup should record it, ${NV_TODAY}, the local date as YYYYMMDD,
+# stand-in data files, ${NV_PAYLOAD_KB}, the size of the installed files in
+# KiB as the setup should record it, ${NV_FILE_COUNT}, how many files the
+# product has, ${NV_TODAY}, the local date as YYYYMMDD,
 # ${NV_SHOTS}, the folder for screenshots (kept under WORK/e2e-screenshots,
 # converted to PNG when ImageMagick's convert is there), and every NAME=VALUE.
 # A prefix is copied from a template made once per architecture with
@@ -125,8 +126,10 @@ if [ -d "$payload" ]; then
         "$bin/standin_riched32.dll" 2>/dev/null | awk '{ s += $1 } END { printf "%d", s / 1024 }')
 fi
 NV_PAYLOAD_KB=$kib
+# How many files the product has, from the one table of them.
+NV_FILE_COUNT=$("$work/resources/payload/payload_gen" count)
 NV_TODAY=$(date +%Y%m%d)
-export NV_PAYLOAD_KB NV_TODAY
+export NV_PAYLOAD_KB NV_FILE_COUNT NV_TODAY
 # Screenshots a scenario takes land here, kept after the run.
 NV_SHOTS=$(nv_windows_path "$work/e2e-screenshots/$(basename "$scenario" .nvs).$arch")
 export NV_SHOTS

@@ -2,7 +2,7 @@
 // platform layer and the payload resources, driven from the command line.
 //
 //   engine_probe install FOLDER [FILELIST]  installs the file list (default:
-//                                           the product's 29 files) into FOLDER
+//                                           the product's files) into FOLDER
 //   engine_probe write FOLDER [FILELIST]    the same without progress window and waits:
 //                                           the write phase alone
 //   engine_probe copy FROM TO [FILELIST]    copies the same files with CopyFileA,
