@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Checks that the layers point one way: README.md's "Where things live" table
 # lists the source folders from the bottom up, and no source under src/ or
-# programs/ includes a header of a folder listed after its own. Also: the
-# headers of src/platform/win32/ are its own, and only it includes windows.h.
+# programs/ includes a header of a folder listed after its own. Where the
+# table has a "linked into" column, naming the programs each layer is linked
+# into, a layer may include only layers linked into every program it is
+# linked into: an include the program's link would reject fails here, not
+# in the Windows build. Also: the headers of src/platform/win32/ are its
+# own, and only it includes windows.h.
 # Unit tests (*_test.cpp) may reach the fakes and fixtures and are not checked.
 # Usage: check_layers.sh REPO_ROOT. Prints each violation; exit 1 if any.
 set -euo pipefail
@@ -17,6 +21,28 @@ if [ "${#layers[@]}" -eq 0 ]; then
     echo "README.md lists no layer folders under 'Where things live'"
     exit 1
 fi
+# The programs of each layer, in the order of the layers: the "linked into"
+# cell with its commas as blanks; "*" where the table has no such column.
+mapfile -t linked < <(awk -F'|' '
+    /^## Where things live/ { on = 1; next }
+    /^## / { on = 0 }
+    !on { next }
+    /^\| *folder *\|/ { column = 0; for (i = 2; i < NF; ++i) if ($i ~ /linked into/) column = i; next }
+    /^\| `(src|programs)\// {
+        cell = column ? $column : "*"
+        gsub(/[,`]/, " ", cell); gsub(/^ +| +$/, "", cell); gsub(/ +/, " ", cell)
+        print (cell == "" ? "*" : cell)
+    }' README.md)
+
+# True when every program of layer $1 is one of layer $2's.
+linked_with() {
+    local program
+    [ "${linked[$2]}" = "*" ] && return 0
+    [ "${linked[$1]}" = "*" ] && return 1
+    for program in ${linked[$1]}; do
+        case " ${linked[$2]} " in *" $program "*) ;; *) return 1 ;; esac
+    done
+}
 
 # rank_of PATH: the position of the longest listed folder that holds PATH, or
 # nothing when no listed folder does.
@@ -32,7 +58,7 @@ rank_of() {
 }
 
 violations=0
-fail() { echo "$1"; violations=$((violations + 1)); }
+fail() { echo "$*"; violations=$((violations + 1)); }
 
 while IFS= read -r file; do
     own=$(rank_of "$file") || true
@@ -74,6 +100,9 @@ while IFS= read -r file; do
         theirs=$(rank_of "$target") || true
         if [ -n "$theirs" ] && [ "$theirs" -gt "$own" ]; then
             fail "$file (${layers[$own]}) includes $target of the higher layer ${layers[$theirs]}"
+        elif [ -n "$theirs" ] && ! linked_with "$own" "$theirs"; then
+            fail "$file (${layers[$own]}, linked into ${linked[$own]}) includes $target of" \
+                "${layers[$theirs]}, linked into ${linked[$theirs]} only"
         fi
     done < <(grep -E '^[[:space:]]*#[[:space:]]*include' "$file" || true)
 done < <(find src programs -type f \( -name "*.cpp" -o -name "*.h" \) ! -name "*_test.cpp" 2>/dev/null | sort)

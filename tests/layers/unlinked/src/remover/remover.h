@@ -1,0 +1,3 @@
+#pragma once
+#include "base/base.h"
+#include "engine/engine.h"
