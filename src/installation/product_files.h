@@ -34,7 +34,7 @@ struct ProductFile {
     // For the stand-ins the build makes when no real files are given: the
     // file's size and stamp in the product's catalogue (data files only).
     std::uint32_t standInSize;
-    std::uint16_t standInStamp;
+    std::uint32_t standInStamp;
 };
 
 constexpr StampPlace kCokStampPlace = {5, 2};
