@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/system_folders.h"
 #include "installation/installer_state.h"
 #include "installation/product_file_list.h"
 #include "installation_fixture.h"
@@ -109,6 +110,62 @@ TEST_F(CompleteSetupTest, ShowsTheCompletionMessage) {
         EXPECT_EQ(box.language, 0x19);
         EXPECT_EQ(fake::Files().HasFile("C:\\Users\\Public\\Desktop\\Норвелик.lnk"),
                   r.desktopIcon && r.desktopFolder && !r.shortcutsFail);
+    }
+}
+
+// Folders read from the registry whose names the ANSI code page cannot hold
+// (é, Ω) are absent, not look-alikes: another user's "Rene" Start-menu folder
+// stays whole, and a desktop spelt with Ω gets no shortcut and no word of one.
+TEST_F(CompleteSetupTest, FolderValuesTheCodePageCannotHoldNameNothingToChange) {
+    const char kMachine[] = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion";
+    const char kMachineFolders[] =
+        "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+    const char kUserFolders[] =
+        "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+    const std::string otherUsers = "C:\\Users\\Rene\\Start Menu\\Programs\\Норвелик\\Норвелик.lnk";
+    struct Row {
+        const char* key;
+        const char* name;
+        std::string value;  // UTF-8, written wide
+        bool desktopShortcut;
+        std::string text;
+    } rows[] = {
+        {kUserFolders, "Programs", "C:\\Users\\Ren\xC3\xA9\\Start Menu\\Programs", true,
+         std::string(kInstalled) + kDesktopSentence},
+        {kMachineFolders, "Common Desktop", "C:\\Users\\Public\\Desktop \xCE\xA9", false,
+         kInstalled},
+    };
+    for (const Row& r : rows) {
+        SetUp();
+        const int row = static_cast<int>(&r - rows);
+        fake::Registry().SetString(kMachine, "ProgramFilesDir", "C:\\Program Files");
+        fake::Registry().SetString(kMachineFolders, "Common Desktop", "C:\\Users\\Public\\Desktop");
+        fake::Registry().SetString(kMachineFolders, "Common Programs",
+                                   "C:\\ProgramData\\Start Menu\\Programs");
+        fake::Registry().SetString(kUserFolders, "Programs",
+                                   "C:\\Users\\Lena\\Start Menu\\Programs");
+        fake::Registry().SetUnicodeString(r.key, r.name, r.value);
+        fake::Files().AddFile(otherUsers, "another user's");
+        State().CreateDesktopIcon = true;
+        ASSERT_TRUE(ReadSystemFolders()) << row;
+        CompleteSetup();
+
+        EXPECT_EQ(fake::Files().Bytes(otherUsers), "another user's") << row;
+        // Nothing was made, written or deleted in another user's folders.
+        for (const std::string& call : fake::Files().journal) {
+            EXPECT_EQ(call.find("\\Users\\Rene\\"), std::string::npos) << row << ": " << call;
+        }
+        EXPECT_EQ(fake::FileNamesIn(State().StartMenuFolder),
+                  (std::vector<std::string>{"Program's website.url", "Uninstall the program.lnk",
+                                            "Норвелик.lnk"}))
+            << row;
+        ASSERT_EQ(fake::MessageBoxes().shown.size(), 1u) << row;
+        EXPECT_EQ(fake::MessageBoxes().shown[0].text, r.text) << row;
+        EXPECT_EQ(fake::Files().HasFile("C:\\Users\\Public\\Desktop\\Норвелик.lnk"),
+                  r.desktopShortcut)
+            << row;
+        // Nor beside the setup, where a relative path would have put it.
+        EXPECT_TRUE(fake::FileNamesIn("C:\\Setup").empty()) << row;
     }
 }
 

@@ -40,7 +40,9 @@ class Registry {
     // when it cannot be opened or is a link; never raises.
     bool OpenKey(const std::string& path, bool canCreate);
 
-    // False when no key is open or the value does not exist.
+    // False when no key is open or the value does not exist. A string value
+    // whose text the text code page cannot hold counts as missing, here and
+    // in ReadString: the program never uses a look-alike of it.
     bool ValueExists(const std::string& name) const;
 
     // REG_SZ or REG_EXPAND_SZ as stored; "" when missing. Raises on another type.

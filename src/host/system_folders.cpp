@@ -52,6 +52,7 @@ void ReadAllUsersFolders(Registry& reg, InstallerState& s) {
     s.CommonDesktopFolder = StringIfPresent(reg, "Common Desktop");
     AddTrailingBackslash(s.CommonDesktopFolder);
     // The 9x family keeps no all-users Start menu.
+    s.CommonProgramsFolder.clear();
     if (IsNtPlatform()) {
         if (reg.ValueExists("Common Programs"))
             s.CommonProgramsFolder = reg.ReadString("Common Programs");
@@ -65,6 +66,7 @@ bool ReadPerUserFolders(Registry& reg, InstallerState& s) {
         KeyCloser closer(reg);
         reg.SetRoot(platform::RegRoot::CurrentUser);
         reg.OpenKey(ShellFoldersKey(), false);
+        s.ProgramsFolder.clear();
         if (reg.ValueExists("Programs")) s.ProgramsFolder = reg.ReadString("Programs");
         AddTrailingBackslash(s.ProgramsFolder);
         return true;
@@ -120,8 +122,14 @@ bool ReadSystemFolders() {
     if (s.CommonProgramsFolder.size() < 2) s.CommonProgramsFolder = s.ProgramsFolder;
     s.StartMenuFolder =
         s.CommonProgramsFolder + (s.IsRussian ? s.ShortTitleRu : s.ShortTitleEn) + "\\";
-    s.UserStartMenuFolderRu = s.ProgramsFolder + s.ShortTitleRu + "\\";
-    s.UserStartMenuFolderEn = s.ProgramsFolder + s.ShortTitleEn + "\\";
+    // Without a folder of the user's own (none set, or a name the code page
+    // cannot hold) there are no per-user Start-menu folders to renew.
+    s.UserStartMenuFolderRu.clear();
+    s.UserStartMenuFolderEn.clear();
+    if (!s.ProgramsFolder.empty()) {
+        s.UserStartMenuFolderRu = s.ProgramsFolder + s.ShortTitleRu + "\\";
+        s.UserStartMenuFolderEn = s.ProgramsFolder + s.ShortTitleEn + "\\";
+    }
 
     s.ProgramFolder = programFiles + s.ProductName;
 

@@ -9,8 +9,10 @@
 // default ProgramFolder (the folder of an earlier installation if one is
 // registered). Needs the product identity and the registry object. False, after
 // telling the user, when the per-user folders cannot be read; a registry error
-// while reading the machine-wide values is not handled here. Every key it
-// opens is closed again on every path.
+// while reading the machine-wide values is not handled here. A value whose
+// text the code page cannot hold is taken as missing, silently: its folder
+// stays "" (no per-user Start-menu folders without ProgramsFolder). Every key
+// it opens is closed again on every path.
 bool ReadSystemFolders();
 
 // The folder of an UninstallString: its text up to and including the last

@@ -1,6 +1,7 @@
 #include "host/system_folders.h"
 
 #include "fake_platform.h"
+#include "fake_text_code_page.h"
 #include "host/common_unit.h"
 #include "host/registry.h"
 #include "host/windows_version.h"
@@ -141,6 +142,69 @@ TEST_F(SystemFoldersTest, MissingValuesLeaveFoldersEmptyOrFallBack) {
     ASSERT_TRUE(ReadSystemFolders());
     EXPECT_EQ(State().ProgramsFolder, "");
     EXPECT_EQ(State().StartMenuFolder, "Норвелик\\");
+}
+
+// A value written wide by the system or another program may hold a character
+// the ANSI code page lacks (a user's name in another script). The setup then
+// takes it as missing, silently, as if the value were not there: a look-alike
+// ("René" as "Rene") would name another user's folder. The uninstaller's UTF-8
+// holds it whole.
+TEST_F(SystemFoldersTest, ValuesTheCodePageCannotHoldReadAsMissing) {
+    // UTF-8 of letters Windows-1251 lacks: é, Ω, Ŝ, Ł.
+    const std::string e = "\xC3\xA9", omega = "\xCE\xA9", s = "\xC5\x9C", l = "\xC5\x81";
+    const std::string rene = "C:\\Users\\Ren" + e + "\\Start Menu\\Programs";
+    const std::string lena = fake::UnicodeOf("C:\\Users\\Лена\\Programs");
+    const std::string user = std::string(kUserPrograms) + "\\";
+    const std::string common = std::string(kCommonPrograms) + "\\";
+    const std::string desktop = "C:\\Users\\Public\\Desktop\\";
+    const std::string programs = "C:\\Program Files\\Norvelik\\";
+    struct Row {
+        const char* key;
+        const char* name;
+        std::string value;  // UTF-8, written wide
+        bool utf8;          // in the uninstaller's text code page
+        std::string programsFolder;
+        std::string commonPrograms;
+        std::string commonDesktop;
+        std::string programFolder;
+    } rows[] = {
+        {kUserShellFolders, "Programs", rene, false, "", common, desktop, programs},
+        {kUserShellFolders, "Programs", rene, true, rene + "\\", common, desktop, programs},
+        // Written wide, held by the code page: read as any other value.
+        {kUserShellFolders, "Programs", lena, false, "C:\\Users\\Лена\\Programs\\", common, desktop,
+         programs},
+        {kMachineShellFolders, "Common Desktop", "C:\\Users\\Public\\Desktop " + omega, false, user,
+         common, "", programs},
+        {kMachineShellFolders, "Common Programs", "C:\\ProgramData\\" + s + "\\Programs", false,
+         user, user, desktop, programs},
+        {kMachineCurrentVersion, "ProgramFilesDir", "C:\\Programmes " + l, false, user, common,
+         desktop, "Norvelik\\"},
+        {kNativeEntry, "UninstallString", "D:\\Ren" + e + "\\Norvelik\\uninstall.exe", false, user,
+         common, desktop, programs},
+    };
+    for (const Row& r : rows) {
+        const int row = static_cast<int>(&r - rows);
+        fake::Registry().Reset();
+        fake::MessageBoxes().Reset();
+        platform::UseTextCodePage(r.utf8 ? platform::TextCodePage::Utf8
+                                         : platform::TextCodePage::Ansi);
+        const std::string title = State().ShortTitleRu + "\\";
+        UsualMachine();
+        fake::Registry().SetUnicodeString(r.key, r.name, r.value);
+
+        ASSERT_TRUE(ReadSystemFolders()) << row;
+        const InstallerState& st = State();
+        const std::string userStartMenu = r.programsFolder.empty() ? "" : r.programsFolder + title;
+        EXPECT_EQ(st.ProgramsFolder, r.programsFolder) << row;
+        EXPECT_EQ(st.UserStartMenuFolderRu, userStartMenu) << row;
+        EXPECT_EQ(st.UserStartMenuFolderEn, userStartMenu) << row;
+        EXPECT_EQ(st.CommonProgramsFolder, r.commonPrograms) << row;
+        EXPECT_EQ(st.StartMenuFolder, r.commonPrograms + title) << row;
+        EXPECT_EQ(st.CommonDesktopFolder, r.commonDesktop) << row;
+        EXPECT_EQ(st.ProgramFolder, r.programFolder) << row;
+        EXPECT_TRUE(fake::MessageBoxes().shown.empty()) << row;
+        EXPECT_EQ(fake::Registry().openKeys(), 0) << row;
+    }
 }
 
 TEST_F(SystemFoldersTest, Windows9xHasNoAllUsersStartMenu) {

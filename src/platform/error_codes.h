@@ -29,6 +29,8 @@ constexpr ErrorCode kErrorMoreData = 234;
 // ERROR_STOPPED_ON_SYMLINK: the registry calls refuse a key that is a link
 // with it (platform/registry.h).
 constexpr ErrorCode kErrorStoppedOnSymlink = 681;
+// A text the current text code page cannot hold character for character.
+constexpr ErrorCode kErrorNoUnicodeTranslation = 1113;
 constexpr ErrorCode kErrorTimeout = 1460;
 // A link, junction or other reparse point stood where a real file or folder
 // was expected (ERROR_REPARSE_POINT_ENCOUNTERED).

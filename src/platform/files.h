@@ -105,7 +105,9 @@ struct FolderEntry {
     bool isLink = false;
 };
 
-// Lists the entries of one folder, hidden and system ones included.
+// Lists the entries of one folder, hidden and system ones included. An entry
+// whose name the current text code page cannot hold character for character
+// is left out: no name of the listing ever stands for another entry.
 ErrorCode ListFolder(const std::string& folder, std::vector<FolderEntry>* entries);
 
 // Bytes free to the caller on the volume that holds `path`.

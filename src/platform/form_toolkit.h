@@ -99,7 +99,9 @@ void RunFormLoop(WidgetHandle form);
 
 // Caption of a form, text of any control.
 void SetWidgetText(WidgetHandle widget, const std::string& text);
-// What the control holds now, including what the user typed.
+// What the control holds now, including what the user typed. A character
+// the text code page lacks reads "?", never a look-alike: a folder typed with
+// it is refused as a name, not taken for another folder.
 std::string WidgetText(WidgetHandle widget);
 
 void SetWidgetEnabled(WidgetHandle widget, bool enabled);

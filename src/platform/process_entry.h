@@ -19,7 +19,8 @@ namespace platform {
 void RestrictDllSearchPath();
 
 // The process's command line after the program's own name, as Windows
-// passed it (quotes kept); empty when there is nothing after the name.
+// passed it (quotes kept); empty when there is nothing after the name, or
+// when the current text code page cannot hold it character for character.
 std::string CommandLineArguments();
 
 }  // namespace platform

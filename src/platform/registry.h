@@ -49,12 +49,17 @@ constexpr std::uint32_t kKeyWow64_32Key = 0x0200;
 ErrorCode RegOpen(RegRoot root, const std::string& path, std::uint32_t access, bool create,
                   RegKey* key);
 
-// kErrorFileNotFound when the value does not exist.
+// kErrorFileNotFound when the value does not exist; kErrorNoUnicodeTranslation
+// for a string value RegReadString refuses so.
 ErrorCode RegQueryValueType(RegKey key, const std::string& name, RegValueType* type);
 
 // Reads a REG_SZ or REG_EXPAND_SZ value as stored (unexpanded, without its
 // terminating NUL) and tells which of the two it was. A value of any other
-// type gives kErrorInvalidData and leaves *value unchanged.
+// type gives kErrorInvalidData and leaves *value unchanged. The text comes
+// character for character in the current text code page or not at all: one
+// that code page cannot hold (a user's folder under "René" in Windows-1251)
+// gives kErrorNoUnicodeTranslation and leaves *value unchanged, where a
+// look-alike ("Rene") would name another folder.
 ErrorCode RegReadString(RegKey key, const std::string& name, std::string* value,
                         RegValueType* type);
 

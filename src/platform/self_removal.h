@@ -11,11 +11,13 @@
 
 namespace platform {
 
-// The full path of the running program's executable.
+// The full path of the running program's executable; "" when the current
+// text code page cannot hold it character for character.
 std::string OwnExecutablePath();
 
 // The system's own temporary folder (the Temp folder in the Windows folder),
-// ending with a backslash; "" when the system names none.
+// ending with a backslash; "" when the system names none or its path cannot
+// be held character for character.
 std::string SystemTemporaryFolder();
 
 // Creates one folder level that did not exist (kErrorAlreadyExists when
@@ -27,7 +29,7 @@ ErrorCode CreateAdministratorsFolder(const std::string& path);
 // The process that started this one, while it still runs: its id and the
 // full path of its executable. It is held open from then on, so that its id
 // names no other process while this one waits for it. False when it has
-// ended or cannot be asked.
+// ended, cannot be asked, or its path cannot be held character for character.
 bool FindParentProcess(std::uint32_t* id, std::string* executable);
 
 std::uint32_t CurrentProcessId();

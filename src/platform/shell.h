@@ -33,6 +33,8 @@ struct ShellLinkSpec {
 bool SaveShellLink(const ShellLinkSpec& link);
 
 // What was read back from a shortcut file (tests and the uninstaller use it).
+// False when it cannot be read, or when one of its texts has no exact form in
+// the current text code page.
 bool LoadShellLink(const std::string& linkFile, ShellLinkSpec* link);
 
 struct FolderDialogSpec {
@@ -44,7 +46,9 @@ struct FolderDialogSpec {
 
 enum class FolderDialogOutcome { Chosen, Cancelled, Unavailable };
 
-// Runs the system's folder-selection dialog with no owner window.
+// Runs the system's folder-selection dialog with no owner window. Chosen only
+// for a file-system folder whose path the current text code page holds
+// character for character; any other choice counts as Cancelled.
 FolderDialogOutcome RunFolderDialog(const FolderDialogSpec& details, std::string* chosen);
 
 }  // namespace platform

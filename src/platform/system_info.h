@@ -42,9 +42,10 @@ std::string OemToAnsi(const std::string& text);
 
 bool IsUserAnAdmin();
 
-// The system folder as the system reports it (GetSystemDirectoryA), without
-// a final backslash unless it is a drive's root; "" when it cannot be read.
-// Never taken from the environment, which any program of the user can set.
+// The system folder as the system reports it (GetSystemDirectory), without
+// a final backslash unless it is a drive's root; "" when it cannot be read, or
+// held character for character in the current text code page. Never taken
+// from the environment, which any program of the user can set.
 std::string SystemFolder();
 
 }  // namespace platform

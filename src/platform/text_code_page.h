@@ -21,8 +21,9 @@ TextCodePage CurrentTextCodePage();
 std::string FromProgramText(const std::string& cp1251);
 
 // The other way: a text of the current code page as CP1251 bytes, a
-// character CP1251 lacks becoming "?". With the ANSI code page the text goes
-// as it is.
+// character CP1251 lacks becoming "?", never a look-alike ("é" is not "e"), so
+// that the result never names another file. With the ANSI code page the text
+// goes as it is.
 std::string ToProgramText(const std::string& text);
 
 // The same bytes as the system's ANSI code page reads them, in the current

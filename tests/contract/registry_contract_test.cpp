@@ -60,6 +60,12 @@ TEST_F(RegistryContract, ValuesReadBackWithTheirTypesAndAWrongTypeIsRefused) {
     sandbox::WriteValueOfType(RegRoot::CurrentUser, path, 0, "Expand", RegValueType::ExpandString,
                               "%SystemRoot%\\x");
     sandbox::WriteValueOfType(RegRoot::CurrentUser, path, 0, "Binary", RegValueType::Other, "ab");
+    // Written wide by another program, in UTF-8 here: "C:\Users\René Ω", and
+    // "Норвелик", which Windows-1251 holds.
+    const std::string rene = "C:\\Users\\Ren\xC3\xA9 \xCE\xA9";
+    const std::string cyrillic = "\xD0\x9D\xD0\xBE\xD1\x80\xD0\xB2\xD0\xB5\xD0\xBB\xD0\xB8\xD0\xBA";
+    sandbox::WriteUnicodeString(RegRoot::CurrentUser, path, "Unicode", rene);
+    sandbox::WriteUnicodeString(RegRoot::CurrentUser, path, "WideCyrillic", cyrillic);
 
     struct Row {
         const char* name;
@@ -80,6 +86,11 @@ TEST_F(RegistryContract, ValuesReadBackWithTheirTypesAndAWrongTypeIsRefused) {
         {"Binary", kErrorInvalidData, "kept", kErrorInvalidData, 7, kSuccess, RegValueType::Other},
         {"Missing", kErrorFileNotFound, "kept", kErrorFileNotFound, 7, kErrorFileNotFound,
          RegValueType::Other},
+        // In the ANSI code page (1251) no look-alike: "René" is not "Rene".
+        {"Unicode", kErrorNoUnicodeTranslation, "kept", kErrorInvalidData, 7,
+         kErrorNoUnicodeTranslation, RegValueType::Other},
+        {"WideCyrillic", kSuccess, "Норвелик", kErrorInvalidData, 7, kSuccess,
+         RegValueType::String},
     };
     for (const Row& row : rows) {
         // A refused read leaves what the caller had.
@@ -97,6 +108,17 @@ TEST_F(RegistryContract, ValuesReadBackWithTheirTypesAndAWrongTypeIsRefused) {
         EXPECT_EQ(RegQueryValueType(key, row.name, &type), row.typeQuery) << row.name;
         EXPECT_EQ(type, row.type) << row.name;
     }
+    // The uninstaller's UTF-8 holds both whole.
+    UseTextCodePage(TextCodePage::Utf8);
+    for (const std::string& name : {std::string("Unicode"), std::string("WideCyrillic")}) {
+        std::string text;
+        RegValueType type = RegValueType::Other;
+        EXPECT_EQ(RegReadString(key, name, &text, nullptr), kSuccess) << name;
+        EXPECT_EQ(text, name == "Unicode" ? rene : cyrillic);
+        EXPECT_EQ(RegQueryValueType(key, name, &type), kSuccess) << name;
+        EXPECT_EQ(type, RegValueType::String) << name;
+    }
+    UseTextCodePage(TextCodePage::Ansi);
     RegClose(key);
 }
 

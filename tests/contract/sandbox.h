@@ -51,6 +51,11 @@ void MakeLink(platform::RegRoot root, const std::string& path, std::uint32_t vie
 // Whether `path` itself is there as a registry link.
 bool IsLink(platform::RegRoot root, const std::string& path, std::uint32_t view);
 
+// Stores a REG_SZ value as another program writes one through the wide call:
+// `utf8` may hold characters no ANSI code page has. The key must exist.
+void WriteUnicodeString(platform::RegRoot root, const std::string& path, const std::string& name,
+                        const std::string& utf8);
+
 // "X:" for a drive letter no volume has.
 std::string MissingDrive();
 

@@ -45,6 +45,11 @@ bool IsLink(platform::RegRoot root, const std::string& path, std::uint32_t view)
     return fake::Registry().IsLink(fake::Registry().Resolve(root, path, view));
 }
 
+void WriteUnicodeString(platform::RegRoot root, const std::string& path, const std::string& name,
+                        const std::string& utf8) {
+    fake::Registry().SetUnicodeString(fake::Registry().Resolve(root, path, 0), name, utf8);
+}
+
 std::string MissingDrive() { return "Q:"; }
 
 void MakeReadOnly(const std::string& path) { fake::Files().File(path)->readOnly = true; }

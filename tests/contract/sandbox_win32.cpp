@@ -129,6 +129,20 @@ bool IsLink(platform::RegRoot root, const std::string& path, std::uint32_t view)
     return e == ERROR_SUCCESS && type == REG_LINK;
 }
 
+void WriteUnicodeString(platform::RegRoot root, const std::string& path, const std::string& name,
+                        const std::string& utf8) {
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegOpenKeyExA(RootKey(root), path.c_str(), 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+    std::wstring text(utf8.size(), L'\0');
+    text.resize(static_cast<std::size_t>(::MultiByteToWideChar(
+        CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()), &text[0],
+        static_cast<int>(text.size()))));
+    const std::wstring wideName(name.begin(), name.end());  // ASCII names only
+    ::RegSetValueExW(key, wideName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                     static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    ::RegCloseKey(key);
+}
+
 std::string MissingDrive() {
     const DWORD drives = ::GetLogicalDrives();
     for (char letter = 'Z'; letter >= 'D'; --letter) {

@@ -1,5 +1,6 @@
 #include "fake_registry.h"
 
+#include "fake_text_code_page.h"
 #include "fake_util.h"
 
 using platform::ErrorCode;
@@ -140,6 +141,12 @@ void FakeRegistry::SetString(const std::string& key, const std::string& name,
     k.values[platform::FoldedName(name)] = RegValue{type, value, 0};
 }
 
+void FakeRegistry::SetUnicodeString(const std::string& key, const std::string& name,
+                                    const std::string& utf8, RegValueType type) {
+    SetString(key, name, utf8, type);
+    ForValues(key).values[platform::FoldedName(name)].unicode = true;
+}
+
 void FakeRegistry::SetDword(const std::string& key, const std::string& name, std::uint32_t value) {
     Key& k = ForValues(key);
     if (!k.values.count(platform::FoldedName(name))) k.order.push_back(name);
@@ -229,11 +236,31 @@ ErrorCode RegOpen(RegRoot root, const std::string& path, std::uint32_t access, b
     return fake::Registry().Open(root, path, access, create, key);
 }
 
+namespace {
+
+bool IsString(const fake::RegValue& v) {
+    return v.type == RegValueType::String || v.type == RegValueType::ExpandString;
+}
+
+// The value's text in the current text code page; false when it has no exact form there.
+bool TextOf(const fake::RegValue& v, std::string* text) {
+    if (!v.unicode) {
+        *text = v.text;
+        return true;
+    }
+    return fake::FromUnicodeExactly(v.text, text);
+}
+
+}  // namespace
+
 ErrorCode RegQueryValueType(RegKey key, const std::string& name, RegValueType* type) {
     const fake::RegValue* v = nullptr;
     ErrorCode e = fake::Registry().Query(key, name, &v);
-    if (e == kSuccess) *type = v->type;
-    return e;
+    if (e != kSuccess) return e;
+    std::string text;
+    if (IsString(*v) && !TextOf(*v, &text)) return kErrorNoUnicodeTranslation;
+    *type = v->type;
+    return kSuccess;
 }
 
 ErrorCode RegReadString(RegKey key, const std::string& name, std::string* value,
@@ -241,10 +268,8 @@ ErrorCode RegReadString(RegKey key, const std::string& name, std::string* value,
     const fake::RegValue* v = nullptr;
     ErrorCode e = fake::Registry().Query(key, name, &v);
     if (e != kSuccess) return e;
-    if (v->type != RegValueType::String && v->type != RegValueType::ExpandString) {
-        return kErrorInvalidData;
-    }
-    *value = v->text;
+    if (!IsString(*v)) return kErrorInvalidData;
+    if (!TextOf(*v, value)) return kErrorNoUnicodeTranslation;
     if (type) *type = v->type;
     return kSuccess;
 }

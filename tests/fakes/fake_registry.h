@@ -3,7 +3,8 @@
 // values, access masks, the view of a 32-bit process on 64-bit Windows
 // (HKLM\Software without KEY_WOW64_64KEY lands under Software\WOW6432Node),
 // and registry links: keys that Windows follows to another key wherever a
-// program opens them without asking for the link itself.
+// program opens them without asking for the link itself; and string values
+// the text code page cannot hold, which read as no text.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +21,9 @@ struct RegValue {
     platform::RegValueType type = platform::RegValueType::String;
     std::string text;
     std::uint32_t number = 0;
+    // `text` is UTF-8, as the system keeps a value another program wrote
+    // wide: the program reads it in its text code page, whole or not at all.
+    bool unicode = false;
 };
 
 class FakeRegistry {
@@ -30,6 +34,10 @@ class FakeRegistry {
     // link itself, they follow every link on the path, the key's own included.
     void SetString(const std::string& key, const std::string& name, const std::string& value,
                    platform::RegValueType type = platform::RegValueType::String);
+    // A string value written through the wide call, `utf8` holding any
+    // character, CP1251 or not ("C:\Users\René").
+    void SetUnicodeString(const std::string& key, const std::string& name, const std::string& utf8,
+                          platform::RegValueType type = platform::RegValueType::String);
     void SetDword(const std::string& key, const std::string& name, std::uint32_t value);
     void SetOther(const std::string& key, const std::string& name);  // e.g. REG_BINARY
     void CreateKey(const std::string& key);

@@ -1,6 +1,8 @@
 // The fake system's ANSI code page is 1251: the program's own texts and the
 // system's read the same. With UTF-8 texts both are converted as Windows
 // converts them.
+#include "fake_text_code_page.h"
+
 #include <cstdint>
 
 #include "fake_system_info.h"
@@ -44,7 +46,78 @@ std::string Cp1251ToUtf8(const std::string& text) {
 
 bool Utf8() { return fake::SystemInfo().textCodePage == platform::TextCodePage::Utf8; }
 
+// The character of UTF-8 `text` at `i`, and how many bytes it takes. A byte
+// that starts no sequence stands for itself.
+std::uint32_t DecodeAt(const std::string& text, std::string::size_type i,
+                       std::string::size_type* length) {
+    const unsigned char first = static_cast<unsigned char>(text[i]);
+    auto next = [&](std::string::size_type k) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+    };
+    *length = 1;
+    if ((first & 0xE0) == 0xC0 && i + 1 < text.size()) {
+        *length = 2;
+        return ((first & 0x1Fu) << 6) | next(1);
+    }
+    if ((first & 0xF0) == 0xE0 && i + 2 < text.size()) {
+        *length = 3;
+        return ((first & 0x0Fu) << 12) | (next(1) << 6) | next(2);
+    }
+    if ((first & 0xF8) == 0xF0 && i + 3 < text.size()) {
+        *length = 4;
+        return ((first & 0x07u) << 18) | (next(1) << 12) | (next(2) << 6) | next(3);
+    }
+    return first;
+}
+
+// The CP1251 byte of a character; false when the code page lacks it.
+bool Cp1251ByteOf(std::uint32_t u, char* byte) {
+    if (u < 0x80) {
+        *byte = static_cast<char>(u);
+        return true;
+    }
+    for (int b = 0; b < 128; ++b) {
+        if (kUpperHalf[b] == u) {
+            *byte = static_cast<char>(0x80 + b);
+            return true;
+        }
+    }
+    return false;
+}
+
+// UTF-8 as CP1251, a character the code page lacks becoming "?"; false when
+// there was one.
+bool Utf8ToCp1251(const std::string& text, std::string* cp1251) {
+    bool whole = true;
+    cp1251->clear();
+    for (std::string::size_type i = 0; i < text.size();) {
+        std::string::size_type length = 1;
+        char byte = '?';
+        if (!Cp1251ByteOf(DecodeAt(text, i, &length), &byte)) whole = false;
+        *cp1251 += byte;
+        i += length;
+    }
+    return whole;
+}
+
 }  // namespace
+
+namespace fake {
+
+bool FromUnicodeExactly(const std::string& utf8, std::string* text) {
+    if (Utf8()) {
+        *text = utf8;
+        return true;
+    }
+    std::string cp1251;
+    if (!Utf8ToCp1251(utf8, &cp1251)) return false;
+    *text = cp1251;
+    return true;
+}
+
+std::string UnicodeOf(const std::string& cp1251) { return Cp1251ToUtf8(cp1251); }
+
+}  // namespace fake
 
 namespace platform {
 
@@ -58,28 +131,8 @@ std::string FromProgramText(const std::string& cp1251) {
 
 std::string ToProgramText(const std::string& text) {
     if (!Utf8()) return text;
-    // Back through the table: each character of the text, found in it or "?".
     std::string cp1251;
-    for (std::string::size_type i = 0; i < text.size();) {
-        const unsigned char first = static_cast<unsigned char>(text[i]);
-        std::uint32_t u = first;
-        std::string::size_type length = 1;
-        if ((first & 0xE0) == 0xC0 && i + 1 < text.size()) {
-            u = ((first & 0x1Fu) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu);
-            length = 2;
-        } else if ((first & 0xF0) == 0xE0 && i + 2 < text.size()) {
-            u = ((first & 0x0Fu) << 12) | ((static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6) |
-                (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
-            length = 3;
-        }
-        i += length;
-        char byte = '?';
-        if (u < 0x80) byte = static_cast<char>(u);
-        for (int b = 0; b < 128 && u >= 0x80; ++b) {
-            if (kUpperHalf[b] == u) byte = static_cast<char>(0x80 + b);
-        }
-        cp1251 += byte;
-    }
+    Utf8ToCp1251(text, &cp1251);
     return cp1251;
 }
 

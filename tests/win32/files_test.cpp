@@ -1,6 +1,6 @@
 // What the Win32 files calls do beyond the rules the contract tests hold
-// them and the fake to: large files in pieces, and a deletion that the system
-// accepts but cannot carry out.
+// them and the fake to: large files in pieces, a deletion that the system
+// accepts but cannot carry out, and names the ANSI code page cannot hold.
 #include "platform/files.h"
 
 #include <windows.h>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "check.h"
+#include "platform/text_code_page.h"
 
 using namespace platform;
 
@@ -76,5 +77,37 @@ TEST_F(Files, DeleteReportsSuccessOnlyForAFileThatIsGone) {
         if (holder.holding()) {
             EXPECT_EQ(DeleteFileAt(path), kErrorSharingViolation);
         }
+    }
+}
+
+// A name written by another program may hold characters the ANSI code page
+// lacks: the listing leaves it out rather than give a look-alike ("René.cok"
+// as "Rene.cok", a file of its own); the uninstaller's UTF-8 lists it whole.
+TEST_F(Files, ListingLeavesOutNamesTheCodePageCannotHold) {
+    const std::string folder = sandbox::Folder() + "names\\";
+    ASSERT_EQ(CreateFolder(folder), kSuccess);
+    const std::wstring wideFolder(folder.begin(), folder.end());  // an ASCII path
+    for (const wchar_t* name : {L"Ren\x00E9.cok", L"\x03A9", L"Rene.cok", L"\x041B.cok"}) {
+        const HANDLE file = ::CreateFileW((wideFolder + name).c_str(), GENERIC_WRITE, 0, nullptr,
+                                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        ::CloseHandle(file);
+    }
+    struct Row {
+        TextCodePage page;
+        std::vector<std::string> names;
+    };
+    const Row rows[] = {
+        {TextCodePage::Ansi, {"Rene.cok", "Л.cok"}},
+        {TextCodePage::Utf8, {"Rene.cok", "Ren\xC3\xA9.cok", "\xCE\xA9", "\xD0\x9B.cok"}},
+    };
+    for (const Row& row : rows) {
+        UseTextCodePage(row.page);
+        std::vector<FolderEntry> entries;
+        ASSERT_EQ(ListFolder(folder, &entries), kSuccess);
+        std::vector<std::string> names;
+        for (const FolderEntry& entry : entries) names.push_back(entry.name);
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, row.names);
     }
 }

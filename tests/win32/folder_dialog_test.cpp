@@ -100,3 +100,30 @@ TEST_F(FolderDialog, OpensAtTheStartFolderAndReportsTheChoiceOrTheCancel) {
         EXPECT_TRUE(sawTitle);
     }
 }
+
+// A folder whose name the ANSI code page cannot hold is no answer: its ANSI
+// path would be a look-alike ("Rene"), another folder than the one chosen.
+TEST_F(FolderDialog, AFolderTheCodePageCannotHoldIsNoAnswer) {
+    const std::string folder = sandbox::Folder();
+    const std::wstring base(folder.begin(), folder.end());  // an ASCII path
+    struct Row {
+        std::wstring root;
+        FolderDialogOutcome outcome;
+        std::string chosen;
+    };
+    const Row rows[] = {
+        {base + L"Rene", FolderDialogOutcome::Chosen, folder + "Rene"},
+        {base + L"Ren\x00E9", FolderDialogOutcome::Cancelled, "unchanged"},
+    };
+    for (const Row& row : rows) {
+        ASSERT_TRUE(::CreateDirectoryW(row.root.c_str(), nullptr));
+        FolderDialogSpec details;
+        details.title = "Папка, в которую будет установлена программа:";
+        details.root = row.root;  // chosen as it opens
+        details.flags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+        std::string chosen = "unchanged";
+        bool sawTitle = false;
+        EXPECT_EQ(RunAnswered(details, IDOK, &chosen, &sawTitle), row.outcome);
+        EXPECT_EQ(chosen, row.chosen);
+    }
+}

@@ -49,3 +49,37 @@ TEST_F(FormToolkit, LoopEndsWhenASentMessageClosesTheForm) {
     ::TerminateThread(closer, 0);
     ::CloseHandle(closer);
 }
+
+// What the user types reads as it stands, a character the code page lacks as
+// "?", which the folder rule refuses: the ANSI reading gives a look-alike
+// ("C:\Rene\Norvelik", under Wine), another folder than the one shown.
+TEST_F(FormToolkit, EditTextOfAnotherScriptReadsQuestionMarksNotLookAlikes) {
+    FormSpec formDetails;
+    formDetails.clientWidth = 200;
+    formDetails.clientHeight = 100;
+    formDetails.caption = "form with an edit";
+    const WidgetHandle form = CreateForm(formDetails);
+    WidgetSpec editDetails;
+    editDetails.kind = WidgetKind::Edit;
+    editDetails.parent = form;
+    editDetails.bounds = {10, 10, 180, 20};
+    const WidgetHandle edit = CreateWidget(editDetails);
+    HWND window = ::FindWindowExA(::FindWindowA(nullptr, formDetails.caption.c_str()), nullptr,
+                                  "EDIT", nullptr);
+    ASSERT_TRUE(window != nullptr);
+    struct Row {
+        std::wstring typed;
+        std::string read;
+    };
+    const Row rows[] = {
+        {L"C:\\Program Files\\Norvelik", "C:\\Program Files\\Norvelik"},
+        {L"C:\\\x041D\x043E\x0440\x0432\x0435\x043B\x0438\x043A", "C:\\Норвелик"},
+        {L"C:\\Ren\x00E9\\Norvelik", "C:\\Ren?\\Norvelik"},
+        {L"C:\\\x015C\x03A9", "C:\\??"},
+    };
+    for (const Row& row : rows) {
+        ASSERT_TRUE(::SetWindowTextW(window, row.typed.c_str()));
+        EXPECT_EQ(WidgetText(edit), row.read);
+    }
+    DestroyForm(form);
+}

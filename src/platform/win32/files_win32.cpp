@@ -117,9 +117,15 @@ std::wstring FullLongPath(const std::string& path) {
 
 // Whether the full path `reached` ends with the steps of the full path
 // `spelt` after its drive or share, names compared as Windows compares them.
+// A path the text code page cannot hold is never taken for the same.
 bool EndsTheSame(const std::wstring& reached, const std::wstring& spelt) {
-    const std::string left = win32::WithoutTrailingSeparators(win32::WideToText(reached));
-    const std::string right = win32::WithoutTrailingSeparators(win32::WideToText(spelt));
+    std::string left;
+    std::string right;
+    if (!win32::WideToTextExactly(reached, &left) || !win32::WideToTextExactly(spelt, &right)) {
+        return false;
+    }
+    left = win32::WithoutTrailingSeparators(left);
+    right = win32::WithoutTrailingSeparators(right);
     const std::string steps = right.substr(std::min(win32::RootLength(right), right.size()));
     if (left.empty() || left.size() < steps.size()) return false;
     const std::string tail = left.substr(left.size() - steps.size());
@@ -384,9 +390,10 @@ ErrorCode ListFolder(const std::string& folder, std::vector<FolderEntry>* entrie
     do {
         const std::wstring wideName = found.cFileName;
         if (wideName == L"." || wideName == L"..") continue;
-        const std::string name = win32::WideToText(wideName);
         FolderEntry entry;
-        entry.name = name;
+        // A name the text code page cannot hold is left out rather than
+        // listed as a look-alike, which would name another entry or none.
+        if (!win32::WideToTextExactly(wideName, &entry.name)) continue;
         entry.size = (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
         entry.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         // Every reparse point counts: Wine reports a link without its tag.

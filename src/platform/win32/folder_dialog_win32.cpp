@@ -8,6 +8,7 @@
 
 #include "com_ref.h"
 #include "platform/shell.h"
+#include "text_to_wide.h"
 
 namespace platform {
 
@@ -69,11 +70,15 @@ FolderDialogOutcome RunFolderDialog(const FolderDialogSpec& details, std::string
 
     FolderDialogOutcome outcome = FolderDialogOutcome::Cancelled;
     if (item != nullptr) {
-        // The buffer holds the item's display name by now; only a path that
-        // converts is an answer (a virtual item such as "Computer" is not).
-        name[0] = '\0';
-        if (::SHGetPathFromIDListA(item, name) && name[0] != '\0') {
-            *chosen = name;
+        // Only a file-system path is an answer (a virtual item such as
+        // "Computer" is not), and only one the text code page holds whole:
+        // read through the ANSI call, "C:\René" would come back as "C:\Rene",
+        // another folder.
+        wchar_t path[MAX_PATH] = {};
+        std::string text;
+        if (::SHGetPathFromIDListW(item, path) && path[0] != L'\0' &&
+            win32::WideToTextExactly(path, &text)) {
+            *chosen = text;
             outcome = FolderDialogOutcome::Chosen;
         }
         allocator->Free(item);

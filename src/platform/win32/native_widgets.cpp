@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common_controls.h"
+#include "text_to_wide.h"
 
 namespace platform {
 namespace win32 {
@@ -64,11 +65,13 @@ HFONT FontFor(const FontSpec& details) {
 }
 
 std::string WindowText(HWND hwnd) {
-    int length = ::GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    int copied = ::GetWindowTextA(hwnd, &text[0], length + 1);
+    // Read wide: the ANSI call gives a look-alike for a character the code
+    // page lacks (a typed "René" would come back as "Rene", another folder).
+    int length = ::GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    int copied = ::GetWindowTextW(hwnd, &text[0], length + 1);
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
+    return win32::WideToTextMarkingMissing(text);
 }
 
 WidgetHandle AddWidget(std::unique_ptr<NativeWidget> widget) {

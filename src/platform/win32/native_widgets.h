@@ -58,6 +58,7 @@ WidgetHandle FormOf(WidgetHandle handle);
 
 // One font object per description, kept for the life of the process.
 HFONT FontFor(const FontSpec& details);
+// The window's text; a character the text code page lacks reads "?".
 std::string WindowText(HWND hwnd);
 
 }  // namespace win32

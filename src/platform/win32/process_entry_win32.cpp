@@ -26,15 +26,17 @@ constexpr UINT kLongestName = 16;
 // first too, so that a later load by name finds it in memory already. A name
 // this Windows lacks is skipped.
 void LoadFromTheSystemFolder() {
-    char path[MAX_PATH + kLongestName];
-    const UINT length = ::GetSystemDirectoryA(path, MAX_PATH);
+    // Wide throughout: the ANSI form of a system folder the code page cannot
+    // hold would be a look-alike, another folder.
+    wchar_t path[MAX_PATH + kLongestName];
+    const UINT length = ::GetSystemDirectoryW(path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return;
-    path[length] = '\\';
+    path[length] = L'\\';
     for (const char* name : kLoadedLaterByName) {
-        char* end = path + length + 1;
-        while ((*end++ = *name++) != '\0') {
+        wchar_t* end = path + length + 1;
+        while ((*end++ = static_cast<wchar_t>(*name++)) != L'\0') {
         }
-        ::LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+        ::LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     }
 }
 
@@ -86,6 +88,7 @@ std::string CommandLineArguments() {
         while (*rest != L'\0' && *rest != L' ' && *rest != L'\t') ++rest;
     }
     while (*rest == L' ' || *rest == L'\t') ++rest;
+    // Arguments that cannot be held whole would name look-alikes: none then.
     return win32::WideToText(rest);
 }
 

@@ -61,8 +61,15 @@ ErrorCode RegOpen(RegRoot root, const std::string& path, std::uint32_t access, b
 
 ErrorCode RegQueryValueType(RegKey key, const std::string& name, RegValueType* type) {
     DWORD rawType = REG_NONE;
-    LONG e = ::RegQueryValueExA(Handle(key), name.c_str(), nullptr, &rawType, nullptr, nullptr);
+    LONG e = ::RegQueryValueExW(Handle(key), win32::TextToWide(name).c_str(), nullptr, &rawType,
+                                nullptr, nullptr);
     if (e != ERROR_SUCCESS) return static_cast<ErrorCode>(e);
+    if (rawType == REG_SZ || rawType == REG_EXPAND_SZ) {
+        // A text the program cannot hold is not there for it, whichever way it asks.
+        std::string text;
+        const ErrorCode read = RegReadString(key, name, &text, nullptr);
+        if (read == kErrorNoUnicodeTranslation) return read;
+    }
     *type = TypeOf(rawType);
     return kSuccess;
 }
@@ -70,7 +77,8 @@ ErrorCode RegQueryValueType(RegKey key, const std::string& name, RegValueType* t
 ErrorCode RegReadString(RegKey key, const std::string& name, std::string* value,
                         RegValueType* type) {
     // Read wide, so that a path outside the ANSI code page still arrives whole
-    // when the texts are UTF-8.
+    // when the texts are UTF-8, and is refused rather than misread when they
+    // are ANSI.
     const std::wstring wideName = win32::TextToWide(name);
     std::vector<BYTE> buffer(512);
     DWORD rawType = REG_NONE;
@@ -89,7 +97,7 @@ ErrorCode RegReadString(RegKey key, const std::string& name, std::string* value,
         if (!text.empty()) std::memcpy(&text[0], buffer.data(), text.size() * sizeof(wchar_t));
         // The text ends at its first NUL, as every reader of the value sees it.
         text.resize(std::wcslen(text.c_str()));
-        *value = win32::WideToText(text);
+        if (!win32::WideToTextExactly(text, value)) return kErrorNoUnicodeTranslation;
         if (type != nullptr) *type = TypeOf(rawType);
         return kSuccess;
     }

@@ -61,7 +61,8 @@ std::string SystemTemporaryFolder() {
     wchar_t buffer[MAX_PATH + 1];
     const UINT length = ::GetSystemWindowsDirectoryW(buffer, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return std::string();
-    std::string folder = win32::WideToText(std::wstring(buffer, length));
+    std::string folder;
+    if (!win32::WideToTextExactly(std::wstring(buffer, length), &folder)) return std::string();
     if (folder.back() != '\\') folder += '\\';
     return folder + "Temp\\";
 }
@@ -97,8 +98,11 @@ bool FindParentProcess(std::uint32_t* id, std::string* executable) {
     std::vector<wchar_t> buffer(32768);
     DWORD length = static_cast<DWORD>(buffer.size());
     if (!queryImageName(g_parent, 0, buffer.data(), &length)) return false;
+    // A path that cannot be held would be compared as a look-alike: no parent then.
+    std::string path;
+    if (!win32::WideToTextExactly(std::wstring(buffer.data(), length), &path)) return false;
     *id = ::GetProcessId(g_parent);
-    *executable = win32::WideToText(std::wstring(buffer.data(), length));
+    *executable = path;
     return true;
 }
 

@@ -66,21 +66,33 @@ bool LoadShellLink(const std::string& linkFile, ShellLinkSpec* details) {
     read.linkFile = linkFile;
     wchar_t path[kPathChars] = {};
     wchar_t info[kInfoChars] = {};
-    // S_FALSE (no target) still leaves an empty, terminated buffer.
-    if (FAILED(link->GetPath(path, kPathChars, nullptr, SLGP_RAWPATH))) return false;
-    read.target = win32::WideToText(path);
+    // S_FALSE (no target) still leaves an empty, terminated buffer. A text the
+    // text code page cannot hold fails the whole reading: a look-alike target
+    // would pass for another program.
+    if (FAILED(link->GetPath(path, kPathChars, nullptr, SLGP_RAWPATH)) ||
+        !win32::WideToTextExactly(path, &read.target)) {
+        return false;
+    }
     path[0] = L'\0';
-    if (FAILED(link->GetWorkingDirectory(path, kPathChars))) return false;
-    read.workingFolder = win32::WideToText(path);
-    if (FAILED(link->GetDescription(info, kInfoChars))) return false;
-    read.description = win32::WideToText(info);
+    if (FAILED(link->GetWorkingDirectory(path, kPathChars)) ||
+        !win32::WideToTextExactly(path, &read.workingFolder)) {
+        return false;
+    }
+    if (FAILED(link->GetDescription(info, kInfoChars)) ||
+        !win32::WideToTextExactly(info, &read.description)) {
+        return false;
+    }
     info[0] = L'\0';
-    if (FAILED(link->GetArguments(info, kInfoChars))) return false;
-    read.arguments = win32::WideToText(info);
+    if (FAILED(link->GetArguments(info, kInfoChars)) ||
+        !win32::WideToTextExactly(info, &read.arguments)) {
+        return false;
+    }
     if (FAILED(link->GetShowCmd(&read.showCommand))) return false;
     path[0] = L'\0';
-    if (FAILED(link->GetIconLocation(path, kPathChars, &read.iconIndex))) return false;
-    read.iconPath = win32::WideToText(path);
+    if (FAILED(link->GetIconLocation(path, kPathChars, &read.iconIndex)) ||
+        !win32::WideToTextExactly(path, &read.iconPath)) {
+        return false;
+    }
     *details = read;
     return true;
 }

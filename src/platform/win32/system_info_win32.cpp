@@ -6,6 +6,7 @@
 
 #include "platform/system_info.h"
 #include "system_library.h"
+#include "text_to_wide.h"
 
 // winuser.h maps OemToAnsi to OemToCharA; ours must keep its own name, the one
 // the portable code calls.
@@ -66,11 +67,13 @@ std::string OemToAnsi(const std::string& text) {
 bool IsUserAnAdmin() { return ::IsUserAnAdmin() != FALSE; }
 
 std::string SystemFolder() {
-    char folder[MAX_PATH];
-    const UINT length = ::GetSystemDirectoryA(folder, MAX_PATH);
+    wchar_t folder[MAX_PATH];
+    const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
     // 0 is a failure, MAX_PATH or more the size a longer folder would need.
     if (length == 0 || length >= MAX_PATH) return "";
-    return std::string(folder, length);
+    // Read wide: the ANSI call would name a folder the code page cannot hold
+    // by a look-alike, another folder.
+    return win32::WideToText(std::wstring(folder, length));
 }
 
 }  // namespace platform

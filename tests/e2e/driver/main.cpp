@@ -76,7 +76,11 @@ int Run(int argc, char** argv) {
     std::string scenario = argv[1];
     std::vector<nv::ScriptLine> lines;
     try {
-        lines = nv::SplitLines(nv::Utf8ToCp1251(ReadFile(scenario)));
+        lines = nv::SplitLines(ReadFile(scenario));
+        for (nv::ScriptLine& line : lines) {
+            line.utf8 = line.text;
+            line.inCp1251 = nv::Utf8ToCp1251Exactly(line.utf8, &line.text);
+        }
     } catch (const std::exception& e) {
         nv::Log(std::string("BAD SCENARIO: ") + e.what());
         return kBadScenario;
@@ -86,9 +90,15 @@ int Run(int argc, char** argv) {
     for (const nv::ScriptLine& line : lines) {
         std::string where = scenario + ":" + std::to_string(line.number);
         try {
-            nv::Log("> " + nv::Cp1251ToUtf8(line.text.substr(line.text.find_first_not_of(" \t"))));
+            nv::Log("> " + line.utf8.substr(line.utf8.find_first_not_of(" \t")));
             nv::Command command = nv::ParseCommand(
                 line.text, [&](const std::string& name) { return context.Variable(name); });
+            command.unicodeArgs = nv::ParseCommand(line.utf8, [&](const std::string& name) {
+                                      return nv::Cp1251ToUtf8(context.Variable(name));
+                                  }).args;
+            // Only a command that reads the line as written may see what CP1251 lacks.
+            if (!line.inCp1251 && command.options.count("unicode") == 0)
+                throw nv::ScriptError("characters CP1251 lacks need unicode=yes");
             auto it = table.find(command.name);
             if (it == table.end()) throw nv::ScriptError("unknown command " + command.name);
             it->second.run(context, command);

@@ -197,16 +197,41 @@ void RegValues(Context&, const Command& cmd) {
         throw Failure(std::to_string(count) + " values, expected " + std::to_string(expected));
 }
 
-// reg_set KEY NAME VALUE [type=sz|expand_sz|dword|multi_sz|binary] [view=32|64]:
-// creates the key when missing; a multi_sz holds VALUE as its one string, a
-// binary value VALUE's bytes
+bool UnicodeOption(const Command& cmd) {
+    const std::string word = cmd.Opt("unicode", "no");
+    if (word != "yes" && word != "no") throw ScriptError("unicode must be yes or no");
+    return word == "yes";
+}
+
+// A string value with the scenario's own characters, CP1251 or not: how a
+// system whose user names hold letters of other scripts stores its paths.
+LONG SetUnicodeString(const Key& key, const Command& cmd, DWORD kind) {
+    const std::wstring name = Utf8ToWide(cmd.UnicodeArg(1));
+    const std::wstring text = Utf8ToWide(cmd.UnicodeArg(2));
+    Log("writing " + cmd.UnicodeArg(2) + " as Unicode");
+    return RegSetValueExW(key.handle(), name.c_str(), 0, kind,
+                          reinterpret_cast<const BYTE*>(text.c_str()),
+                          DWORD((text.size() + 1) * sizeof(wchar_t)));
+}
+
+// reg_set KEY NAME VALUE [type=sz|expand_sz|dword|multi_sz|binary] [view=32|64]
+// [unicode=yes]: creates the key when missing; a multi_sz holds VALUE as its
+// one string, a binary value VALUE's bytes; with unicode=yes a string value is
+// written as the scenario spells NAME and VALUE, characters CP1251 lacks included
 void RegSet(Context&, const Command& cmd) {
     cmd.ExpectArgs(3, 3);
     std::string type = cmd.Opt("type", "sz");
+    const bool unicode = UnicodeOption(cmd);
+    if (unicode && Cp1251ToUtf8(cmd.Arg(0)) != cmd.UnicodeArg(0))
+        throw ScriptError("the key of reg_set must be CP1251 text");
     Key key(cmd, cmd.Arg(0), KEY_WRITE, true);
     MustOpen(key, cmd.Arg(0));
     LONG status;
-    if (type == "dword") {
+    if (unicode) {
+        if (type != "sz" && type != "expand_sz")
+            throw ScriptError("unicode=yes writes sz or expand_sz values");
+        status = SetUnicodeString(key, cmd, type == "sz" ? REG_SZ : REG_EXPAND_SZ);
+    } else if (type == "dword") {
         DWORD number = DWORD(ParseInteger(cmd.Arg(2)));
         status = RegSetValueExA(key.handle(), cmd.Arg(1).c_str(), 0, REG_DWORD,
                                 reinterpret_cast<const BYTE*>(&number), sizeof number);
@@ -327,7 +352,8 @@ void AddRegistryCommands(CommandTable& table) {
     table["reg_get"] = {RegGet, "VARIABLE KEY NAME [view=32|64]"};
     table["reg_values"] = {RegValues, "KEY [count=N] [view=32|64]"};
     table["reg_set"] = {RegSet,
-                        "KEY NAME VALUE [type=sz|expand_sz|dword|multi_sz|binary] [view=32|64]"};
+                        "KEY NAME VALUE [type=sz|expand_sz|dword|multi_sz|binary] [view=32|64] "
+                        "[unicode=yes]"};
     table["reg_delete"] = {RegDelete, "KEY [view=32|64]"};
     table["reg_delete_value"] = {RegDeleteValue, "KEY NAME [view=32|64]"};
     table["reg_link"] = {RegLink, "KEY TARGET [view=32|64]"};

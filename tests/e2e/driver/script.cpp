@@ -157,7 +157,8 @@ std::vector<ScriptLine> SplitLines(const std::string& text) {
             while (first < line.size() && IsBlank(line[first])) ++first;
             line = line.substr(first);
         } else {
-            pending = ScriptLine{number, ""};
+            pending = ScriptLine{};
+            pending.number = number;
         }
         continuing = !line.empty() && line.back() == '\\';
         if (continuing) line.pop_back();
@@ -195,6 +196,12 @@ void Command::ExpectArgs(size_t min, size_t max) const {
 const std::string& Command::Arg(size_t i) const {
     if (i >= args.size()) throw ScriptError(name + ": missing argument " + std::to_string(i + 1));
     return args[i];
+}
+
+const std::string& Command::UnicodeArg(size_t i) const {
+    if (i >= unicodeArgs.size())
+        throw ScriptError(name + ": missing argument " + std::to_string(i + 1));
+    return unicodeArgs[i];
 }
 
 long long Command::IntArg(size_t i) const { return ParseInteger(Arg(i)); }

@@ -10,8 +10,10 @@
 // backslash continues on the next one, whose leading blanks are dropped, so
 // that "first part"\ + newline + "second part" makes one token.
 //
-// Scenario files are UTF-8. The driver turns them into CP1251 before reading
-// them, so every text it compares is the byte string a CP1251 program holds.
+// Scenario files are UTF-8. The driver turns each line into CP1251 before
+// reading it, so every text it compares is the byte string a CP1251 program
+// holds. A line may hold characters CP1251 lacks only for a command given
+// unicode=yes, which takes its arguments from the line as written.
 #pragma once
 
 #include <functional>
@@ -39,11 +41,14 @@ struct Skipped : std::runtime_error {
 };
 
 struct ScriptLine {
-    int number = 0;    // of the first physical line
-    std::string text;  // CP1251, continuations joined
+    int number = 0;        // of the first physical line
+    std::string text;      // CP1251, continuations joined
+    std::string utf8;      // the same line as the file has it
+    bool inCp1251 = true;  // false: text reads "?" for the characters CP1251 lacks
 };
 
-// Splits CP1251 scenario text into logical lines, dropping blank and comment-only ones.
+// Splits scenario text into logical lines, dropping blank and comment-only
+// ones; each line's text is in the encoding of `text`.
 std::vector<ScriptLine> SplitLines(const std::string& text);
 
 class Command {
@@ -51,10 +56,13 @@ class Command {
     std::string name;
     std::vector<std::string> args;
     std::map<std::string, std::string> options;
+    // The arguments as UTF-8, for a command that writes Unicode text.
+    std::vector<std::string> unicodeArgs;
 
     size_t ArgCount() const { return args.size(); }
     void ExpectArgs(size_t min, size_t max) const;
     const std::string& Arg(size_t i) const;
+    const std::string& UnicodeArg(size_t i) const;
     long long IntArg(size_t i) const;
 
     bool Has(const std::string& key) const;

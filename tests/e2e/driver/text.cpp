@@ -19,7 +19,7 @@ std::wstring ToWide(UINT codePage, DWORD flags, const std::string& text) {
     return wide;
 }
 
-std::string FromWide(UINT codePage, const std::wstring& wide, bool strict) {
+std::string FromWide(UINT codePage, const std::wstring& wide, bool strict, bool* exact = nullptr) {
     if (wide.empty()) return std::string();
     BOOL lossy = FALSE;
     // CP_UTF8 accepts neither the lossy flag nor the default-char argument.
@@ -33,6 +33,7 @@ std::string FromWide(UINT codePage, const std::wstring& wide, bool strict) {
     std::string text(size_t(n), '\0');
     WideCharToMultiByte(codePage, flags, wide.data(), int(wide.size()), &text[0], n, nullptr,
                         nullptr);
+    if (exact != nullptr) *exact = !lossy;
     return text;
 }
 
@@ -73,6 +74,16 @@ std::string EscapeUtf8(const std::string& utf8) {
 
 std::string Utf8ToCp1251(const std::string& utf8) {
     return FromWide(kCyrillic, ToWide(CP_UTF8, MB_ERR_INVALID_CHARS, utf8), true);
+}
+
+bool Utf8ToCp1251Exactly(const std::string& utf8, std::string* cp1251) {
+    bool exact = true;
+    *cp1251 = FromWide(kCyrillic, ToWide(CP_UTF8, MB_ERR_INVALID_CHARS, utf8), false, &exact);
+    return exact;
+}
+
+std::wstring Utf8ToWide(const std::string& utf8) {
+    return ToWide(CP_UTF8, MB_ERR_INVALID_CHARS, utf8);
 }
 
 std::string Cp1251ToUtf8(const std::string& cp1251) {

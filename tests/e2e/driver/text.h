@@ -10,6 +10,10 @@ namespace nv {
 // Throws std::runtime_error when the input is not valid UTF-8 or holds a
 // character CP1251 cannot represent: an expectation must never be lossy.
 std::string Utf8ToCp1251(const std::string& utf8);
+// The same for a text that may hold characters CP1251 lacks: false then, and
+// each of them reads "?" in *cp1251. Throws only on malformed UTF-8.
+bool Utf8ToCp1251Exactly(const std::string& utf8, std::string* cp1251);
+std::wstring Utf8ToWide(const std::string& utf8);
 std::string Cp1251ToUtf8(const std::string& cp1251);
 std::wstring Cp1251ToWide(const std::string& cp1251);
 std::string WideToUtf8(const std::wstring& wide);

@@ -235,14 +235,23 @@ void ClickChild(Context& context, const Command& cmd) {
     }
 }
 
-// set_text ALIAS TEXT [class=] [text=] [id=]: as if the user had typed it
+// set_text ALIAS TEXT [class=] [text=] [id=] [unicode=yes]: as if the user had
+// typed it; with unicode=yes as the scenario spells it, letters CP1251 lacks included
 void SetText(Context& context, const Command& cmd) {
     cmd.ExpectArgs(2, 2);
     HWND control = OneChild(context.Window(cmd.Arg(0)), ChildSelectors(cmd), cmd);
     DWORD_PTR ignored = 0;
-    if (!SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(cmd.Arg(1).c_str()),
-                             SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &ignored))
-        throw Failure("the control does not take WM_SETTEXT");
+    BOOL sent = FALSE;
+    if (YesNo(cmd.Opt("unicode", "no"))) {
+        const std::wstring text = Utf8ToWide(cmd.UnicodeArg(1));
+        sent = SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                                   SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &ignored) != 0;
+    } else {
+        sent = SendMessageTimeoutA(control, WM_SETTEXT, 0,
+                                   reinterpret_cast<LPARAM>(cmd.Arg(1).c_str()), SMTO_ABORTIFHUNG,
+                                   kAnswerTimeoutMs, &ignored) != 0;
+    }
+    if (!sent) throw Failure("the control does not take WM_SETTEXT");
 }
 
 UINT MessageNumber(const std::string& name) {
@@ -304,7 +313,7 @@ void AddWindowCommands(CommandTable& table) {
     table["expect_topmost"] = {ExpectTopmost, "ALIAS yes|no"};
     table["press"] = {Press, "ALIAS BUTTON-ID"};
     table["click"] = {ClickChild, "ALIAS [class=] [text=] [id=] [wait=no]"};
-    table["set_text"] = {SetText, "ALIAS TEXT [class=] [text=] [id=]"};
+    table["set_text"] = {SetText, "ALIAS TEXT [class=] [text=] [id=] [unicode=yes]"};
     table["post"] = {Post, "ALIAS MESSAGE [WPARAM] [LPARAM]"};
     table["children"] = {Children, "ALIAS"};
     table["windows"] = {Windows, ""};
