@@ -4,8 +4,9 @@
 #include <string>
 
 #include "engine/registration.h"
+#include "host/common_unit.h"
 #include "host/message_boxes.h"
-#include "host/registry.h"
+#include "host/registry_object.h"
 #include "installation/installed_paths.h"
 #include "installation/installer_state.h"
 #include "installation/product_file_list.h"
@@ -112,7 +113,7 @@ void RunInstalledProgram() {
 void CompleteSetup() {
     InstallerState& s = State();
     if (!s.InstallConfirmed) return;
-    if (s.Reg) s.Reg->CloseKey();
+    if (HasReg()) Reg().CloseKey();
     s.FileList = ProductFileList(s.ProductName);
     if (!InstallAndRegister(s.CreateDesktopIcon)) return;
 

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "host/common_unit.h"
+#include "host/registry_object.h"
 #include "host/system_folders.h"
 #include "installation/installer_state.h"
 #include "installation/product_file_list.h"
@@ -68,10 +70,10 @@ TEST_F(CompleteSetupTest, ClosesAKeyLeftOpenOnceConfirmed) {
     State().IsAdmin = false;
     fake::Registry().CreateKey("HKCU\\Software\\Leftover");
     for (bool confirmed : {false, true}) {
-        reg_.OpenKey("Software\\Leftover", false);
+        Reg().OpenKey("Software\\Leftover", false);
         State().InstallConfirmed = confirmed;
         CompleteSetup();
-        EXPECT_EQ(reg_.HasOpenKey(), !confirmed);
+        EXPECT_EQ(Reg().HasOpenKey(), !confirmed);
         EXPECT_EQ(fake::Registry().openKeys(), confirmed ? 0 : 1);
     }
 }

@@ -1,6 +1,7 @@
 #include "control/main_sequence.h"
 
 #include "fake_platform.h"
+#include "host/common_unit.h"
 #include "host/windows_version.h"
 #include "installation/installer_state.h"
 
@@ -25,7 +26,7 @@ TEST_F(MainSequenceTest, RunsTheChecksBetweenStartAndShutdownAndEndsWithZero) {
         EXPECT_EQ(RunSetup(), 0);
         EXPECT_TRUE(fake::Shell().comInitialized);
         EXPECT_EQ(fake::MessageBoxes().shown.size(), r.boxes);
-        EXPECT_EQ(State().Reg, nullptr);
+        EXPECT_FALSE(HasReg());
         EXPECT_EQ(fake::Registry().openKeys(), 0);
     }
 }
@@ -99,7 +100,7 @@ TEST_F(MainSequenceTest, WhatStopsTheSetupBeforeItsFormIsReportedAndItEndsWithZe
         EXPECT_EQ(fake::MessageBoxes().shown[0].style, r.style) << row;
         EXPECT_EQ(fake::FormToolkit().loopRuns, 0) << row;
         EXPECT_TRUE(fake::Processes().posted.empty()) << row;
-        EXPECT_EQ(State().Reg, nullptr) << row;
+        EXPECT_FALSE(HasReg()) << row;
         EXPECT_EQ(fake::Registry().openKeys(), 0) << row;
     }
 }

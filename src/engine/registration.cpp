@@ -8,9 +8,10 @@
 #include "engine/registration_texts.h"
 #include "engine/shell_links.h"
 #include "engine/uninstall_entry.h"
+#include "host/common_unit.h"
 #include "host/folder_refusal.h"
 #include "host/message_boxes.h"
-#include "host/registry.h"
+#include "host/registry_object.h"
 #include "installation/folder_rights.h"
 #include "installation/installer_state.h"
 #include "installation/path_rules.h"
@@ -110,18 +111,20 @@ void CreateShortcuts(const RegistrationTexts& texts, bool createDesktopShortcut)
     }
 }
 
-// The steps after the rights check. Raises when the registry refuses a write;
+// The entry, the files and the shortcuts, with the entry's key held open
+// throughout, for the installed size at the end; it closes when this ends,
+// however it ends. Raises when the registry refuses the key or a write;
 // false when the file set was not installed.
-bool RegisterAndInstall(const RegistrationTexts& texts, bool createDesktopShortcut) {
+bool RegisterAndInstallFiles(Registry& reg, const RegistrationTexts& texts,
+                             bool createDesktopShortcut) {
     const InstallerState& s = State();
-    Registry& reg = *s.Reg;
-
-    reg.SetRoot(platform::RegRoot::LocalMachine);
     // A key that cannot be opened takes no value, and neither does a link,
     // which would put the entry where whoever made it chose: as with a
     // refused write, nothing is written or installed.
     const std::string entryKey = s.UninstallKey + s.ProductName;
-    if (!reg.OpenKey(entryKey, true)) throw RegistryError("Failed to open '" + entryKey + "'");
+    const RegistryKeyScope entry(reg, platform::RegRoot::LocalMachine, entryKey, true);
+    // The text is never shown: a refused key reads as missing rights.
+    if (!entry.Opened()) throw RegistryError("Failed to open the uninstall entry");
     for (const UninstallValue& value : UninstallValues(texts)) WriteUninstallValue(reg, value);
 
     RenewStartMenuFolder();
@@ -130,7 +133,15 @@ bool RegisterAndInstall(const RegistrationTexts& texts, bool createDesktopShortc
     CreateShortcuts(texts, createDesktopShortcut);
     const std::int32_t sizeKb = FolderSizeKB(s.ProgramFolder);
     if (sizeKb != -1) reg.WriteInteger("EstimatedSize", sizeKb);
-    reg.CloseKey();
+    return true;
+}
+
+// The steps after the rights check. Raises when the registry refuses a write;
+// false when the file set was not installed.
+bool RegisterAndInstall(const RegistrationTexts& texts, bool createDesktopShortcut) {
+    const InstallerState& s = State();
+    Registry& reg = Reg();
+    if (!RegisterAndInstallFiles(reg, texts, createDesktopShortcut)) return false;
 
     // The registration of an earlier installation that only the 32-bit view
     // holds would show the product twice in the list of installed programs.

@@ -10,7 +10,7 @@
 #include "host/paths.h"
 #include "installation/installer_state.h"
 #include "installation_fixture.h"
-#include "platform/registry.h"
+#include "platform/registry_calls.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "engine/install_date.h"
 #include "host/paths.h"
-#include "host/registry.h"
+#include "host/registry_object.h"
 #include "installation/installer_state.h"
 #include "installation/product_file_list.h"
 

@@ -2,11 +2,11 @@
 #include "host/common_unit.h"
 
 #include "host/random_source.h"
-#include "host/registry.h"
+#include "host/registry_object.h"
 #include "host/windows_version.h"
 #include "installation/installer_state.h"
 #include "platform/clock.h"
-#include "platform/registry.h"
+#include "platform/registry_calls.h"
 #include "platform/system_info.h"
 
 const char* const CurrentVersionKey = "Software\\Microsoft\\Windows\\CurrentVersion\\";
@@ -36,14 +36,34 @@ void StartCommonUnit() {
     // Only the 64-bit flag matters here: on 64-bit Windows every key of the
     // run must name the 64-bit view, although this is a 32-bit process.
     DescribeWindows();
-    delete s.Reg;
-    s.Reg = new Registry(IsWin64() ? platform::kKeyAllAccess | platform::kKeyWow64_64Key
-                                   : platform::kKeyAllAccess);
+    StartRegistry(IsWin64() ? platform::kKeyAllAccess | platform::kKeyWow64_64Key
+                            : platform::kKeyAllAccess);
 }
 
 void ShutdownCommonUnit() {
-    InstallerState& s = State();
-    delete s.Reg;  // closes a key still open
-    s.Reg = nullptr;
+    StopRegistry();
     ResetInstallerState();
+}
+
+namespace {
+
+// The object lives for the whole process; between the start of the common
+// services and their shutdown it is the run's, with the access chosen then.
+Registry g_registry(0);
+bool g_registryStarted = false;
+
+}  // namespace
+
+Registry& Reg() { return g_registry; }
+
+bool HasReg() { return g_registryStarted; }
+
+void StartRegistry(std::uint32_t access) {
+    g_registry.Reset(access);
+    g_registryStarted = true;
+}
+
+void StopRegistry() {
+    g_registry.Reset(0);
+    g_registryStarted = false;
 }

@@ -19,3 +19,16 @@ void StartCommonUnit();
 
 // Shutdown, after the main sequence: frees the registry object and the texts.
 void ShutdownCommonUnit();
+
+class Registry;
+
+// The one registry object of the run, from the start of the common services
+// (or StartRegistry) to their shutdown. Asked for outside that, it raises.
+Registry& Reg();
+bool HasReg();
+
+// Makes the registry object with `access` (the start of the common services
+// does, and tests that need only it), and frees it again; a key it still
+// holds is closed.
+void StartRegistry(std::uint32_t access);
+void StopRegistry();

@@ -2,7 +2,7 @@
 
 #include "fake_platform.h"
 #include "host/random_source.h"
-#include "host/registry.h"
+#include "host/registry_object.h"
 #include "host/windows_version.h"
 #include "installation/installer_state.h"
 
@@ -77,10 +77,10 @@ TEST_F(CommonUnitTest, RegistryObjectNamesThe64BitViewOnlyOn64BitWindows) {
         fake::SystemInfo().architecture = r.architecture;
         ResetIsWin64();
         StartCommonUnit();
-        ASSERT_NE(State().Reg, nullptr) << r.what;
-        EXPECT_EQ(State().Reg->Access(), r.access) << r.what;
-        EXPECT_EQ(State().Reg->Root(), platform::RegRoot::CurrentUser) << r.what;
-        EXPECT_FALSE(State().Reg->HasOpenKey()) << r.what;
+        ASSERT_TRUE(HasReg()) << r.what;
+        EXPECT_EQ(Reg().Access(), r.access) << r.what;
+        EXPECT_EQ(Reg().Root(), platform::RegRoot::CurrentUser) << r.what;
+        EXPECT_FALSE(Reg().HasOpenKey()) << r.what;
         ShutdownCommonUnit();
     }
 }
@@ -100,10 +100,10 @@ TEST_F(CommonUnitTest, SeedsTheGeneratorFromTheClock) {
 TEST_F(CommonUnitTest, ShutdownFreesTheRegistryObjectAndItsOpenKey) {
     fake::Registry().CreateKey("HKCU\\Software\\X");
     StartCommonUnit();
-    ASSERT_TRUE(State().Reg->OpenKey("Software\\X", false));
+    ASSERT_TRUE(Reg().OpenKey("Software\\X", false));
     State().ProductName = "Norvelik";
     ShutdownCommonUnit();
-    EXPECT_EQ(State().Reg, nullptr);
+    EXPECT_FALSE(HasReg());
     EXPECT_EQ(fake::Registry().openKeys(), 0);
     EXPECT_EQ(State().ProductName, "");
 }

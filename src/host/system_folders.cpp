@@ -3,7 +3,7 @@
 #include "host/common_unit.h"
 #include "host/message_boxes.h"
 #include "host/paths.h"
-#include "host/registry.h"
+#include "host/registry_object.h"
 #include "installation/installed_paths.h"
 #include "installation/installer_state.h"
 #include "platform/system_info.h"
@@ -11,18 +11,6 @@
 namespace {
 
 constexpr std::uint32_t kPlatformNt = 2;
-
-// Closes the registry object's key when a step ends, also by an exception.
-class KeyCloser {
-  public:
-    explicit KeyCloser(Registry& reg) : reg_(reg) {}
-    ~KeyCloser() { reg_.CloseKey(); }
-    KeyCloser(const KeyCloser&) = delete;
-    KeyCloser& operator=(const KeyCloser&) = delete;
-
-  private:
-    Registry& reg_;
-};
 
 std::string ShellFoldersKey() { return std::string(CurrentVersionKey) + "Explorer\\Shell Folders"; }
 
@@ -37,18 +25,14 @@ std::string StringIfPresent(const Registry& reg, const char* name) {
 }
 
 std::string ReadProgramFilesFolder(Registry& reg) {
-    KeyCloser closer(reg);
-    reg.SetRoot(platform::RegRoot::LocalMachine);
-    reg.OpenKey(CurrentVersionKey, false);
+    const RegistryKeyScope key(reg, platform::RegRoot::LocalMachine, CurrentVersionKey, false);
     std::string folder = StringIfPresent(reg, "ProgramFilesDir");
     AddTrailingBackslash(folder);
     return folder;
 }
 
 void ReadAllUsersFolders(Registry& reg, InstallerState& s) {
-    KeyCloser closer(reg);
-    reg.SetRoot(platform::RegRoot::LocalMachine);
-    reg.OpenKey(ShellFoldersKey(), false);
+    const RegistryKeyScope key(reg, platform::RegRoot::LocalMachine, ShellFoldersKey(), false);
     s.CommonDesktopFolder = StringIfPresent(reg, "Common Desktop");
     AddTrailingBackslash(s.CommonDesktopFolder);
     // The 9x family keeps no all-users Start menu.
@@ -63,9 +47,7 @@ void ReadAllUsersFolders(Registry& reg, InstallerState& s) {
 // False when the user's own registry part could not be read.
 bool ReadPerUserFolders(Registry& reg, InstallerState& s) {
     try {
-        KeyCloser closer(reg);
-        reg.SetRoot(platform::RegRoot::CurrentUser);
-        reg.OpenKey(ShellFoldersKey(), false);
+        const RegistryKeyScope key(reg, platform::RegRoot::CurrentUser, ShellFoldersKey(), false);
         s.ProgramsFolder.clear();
         if (reg.ValueExists("Programs")) s.ProgramsFolder = reg.ReadString("Programs");
         AddTrailingBackslash(s.ProgramsFolder);
@@ -81,9 +63,8 @@ bool ReadPerUserFolders(Registry& reg, InstallerState& s) {
 // it leads to, nor is the link later deleted as the 32-bit node's copy.
 bool FindEarlierInstallation(Registry& reg, const std::string& uninstallKey,
                              const std::string& productName, std::string* folder) {
-    KeyCloser closer(reg);
-    reg.SetRoot(platform::RegRoot::LocalMachine);
-    reg.OpenKey(uninstallKey + productName, false);
+    const RegistryKeyScope key(reg, platform::RegRoot::LocalMachine, uninstallKey + productName,
+                               false);
     if (!reg.ValueExists("UninstallString")) return false;
     return FolderOfUninstallString(reg.ReadString("UninstallString"), folder);
 }
@@ -106,7 +87,7 @@ bool FolderOfUninstallString(const std::string& uninstallString, std::string* fo
 
 bool ReadSystemFolders() {
     InstallerState& s = State();
-    Registry& reg = *s.Reg;
+    Registry& reg = Reg();
 
     const std::string programFiles = ReadProgramFilesFolder(reg);
     s.IsAdmin = platform::IsUserAnAdmin();

@@ -3,7 +3,7 @@
 #include "fake_platform.h"
 #include "fake_text_code_page.h"
 #include "host/common_unit.h"
-#include "host/registry.h"
+#include "host/registry_object.h"
 #include "host/windows_version.h"
 #include "installation/installer_state.h"
 #include "installation/product_identity.h"

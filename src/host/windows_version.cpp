@@ -2,7 +2,7 @@
 
 #include "host/command_capture.h"
 #include "host/windows_names.h"
-#include "platform/registry.h"
+#include "platform/registry_calls.h"
 
 namespace {
 
@@ -21,24 +21,15 @@ bool isWin64 = false;
 // again here. False when the key does not open or the value is missing or not text.
 bool ReadMachineText(const char* keyPath, std::uint32_t access, const char* name, std::string* text,
                      platform::RegValueType* type) {
-    platform::RegKey key = platform::kNoKey;
-    if (platform::RegOpen(platform::RegRoot::LocalMachine, keyPath, access, false, &key) !=
-        platform::kSuccess) {
-        return false;
-    }
-    const bool read = platform::RegReadString(key, name, text, type) == platform::kSuccess;
-    platform::RegClose(key);
-    return read;
+    platform::OwnedKey key;
+    return key.Open(platform::RegRoot::LocalMachine, keyPath, access, false) ==
+               platform::kSuccess &&
+           platform::RegReadString(key.get(), name, text, type) == platform::kSuccess;
 }
 
 bool MachineKeyOpens(const char* keyPath, std::uint32_t access) {
-    platform::RegKey key = platform::kNoKey;
-    if (platform::RegOpen(platform::RegRoot::LocalMachine, keyPath, access, false, &key) !=
-        platform::kSuccess) {
-        return false;
-    }
-    platform::RegClose(key);
-    return true;
+    platform::OwnedKey key;
+    return key.Open(platform::RegRoot::LocalMachine, keyPath, access, false) == platform::kSuccess;
 }
 
 WindowsFacts GatherFacts(const platform::VersionRecord& version) {

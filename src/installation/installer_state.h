@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-class Registry;
-
 struct InstallerState {
     // Product identity, written once by WriteProductIdentity, which the frame
     // both programs run in calls right after the start of the common services
@@ -28,9 +26,9 @@ struct InstallerState {
     std::int32_t VersionMinor = -1;
     std::string WebAddress;
 
-    // Written by the start-up of the common services.
+    // Written by the start-up of the common services, which also own the
+    // registry object of the run (Reg, host/common_unit.h).
     bool IsRussian = false;
-    Registry* Reg = nullptr;
 
     // Environment, written by ReadSystemFolders. Non-empty folders end with "\".
     bool IsAdmin = true;

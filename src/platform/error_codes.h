@@ -27,7 +27,7 @@ constexpr ErrorCode kErrorAlreadyExists = 183;
 constexpr ErrorCode kErrorFilenameTooLong = 206;
 constexpr ErrorCode kErrorMoreData = 234;
 // ERROR_STOPPED_ON_SYMLINK: the registry calls refuse a key that is a link
-// with it (platform/registry.h).
+// with it (platform/registry_calls.h).
 constexpr ErrorCode kErrorStoppedOnSymlink = 681;
 // A text the current text code page cannot hold character for character.
 constexpr ErrorCode kErrorNoUnicodeTranslation = 1113;

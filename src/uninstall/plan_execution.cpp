@@ -1,8 +1,9 @@
 #include "uninstall/plan_execution.h"
 
+#include "host/common_unit.h"
 #include "host/folder_refusal.h"
 #include "host/paths.h"
-#include "host/registry.h"
+#include "host/registry_object.h"
 #include "installation/checked_folder.h"
 #include "installation/installed_paths.h"
 #include "installation/installer_state.h"
@@ -81,8 +82,7 @@ void RemoveFolders(const std::vector<std::string>& folders, UninstallOutcome* ou
 }
 
 void DeleteRegistryKeys(const std::vector<std::string>& keys, UninstallOutcome* outcome) {
-    Registry& reg = *State().Reg;
-    reg.CloseKey();
+    Registry& reg = Reg();
     reg.SetRoot(platform::RegRoot::LocalMachine);
     for (const std::string& key : keys) {
         // A key refused to us can also be reported deleted and stay.

@@ -1,6 +1,7 @@
 #include "uninstall/uninstall_plan.h"
 
-#include "host/registry.h"
+#include "host/common_unit.h"
+#include "host/registry_object.h"
 #include "host/system_folders.h"
 #include "installation/file_list.h"
 #include "installation/installed_paths.h"
@@ -9,7 +10,7 @@
 #include "installation/product_identity.h"
 #include "installation/temporary_name.h"
 #include "platform/files.h"
-#include "platform/registry.h"
+#include "platform/registry_calls.h"
 #include "platform/shell.h"
 #include "platform/text_code_page.h"
 
@@ -126,11 +127,11 @@ struct EntryView {
 
 EntryView ReadEntry(const std::string& keyPath) {
     const std::uint32_t view =
-        State().Reg->Access() & (platform::kKeyWow64_64Key | platform::kKeyWow64_32Key);
+        Reg().Access() & (platform::kKeyWow64_64Key | platform::kKeyWow64_32Key);
     EntryView entry;
-    platform::RegKey key = platform::kNoKey;
-    const platform::ErrorCode e = platform::RegOpen(platform::RegRoot::LocalMachine, keyPath,
-                                                    platform::kKeyRead | view, false, &key);
+    platform::OwnedKey key;
+    const platform::ErrorCode e =
+        key.Open(platform::RegRoot::LocalMachine, keyPath, platform::kKeyRead | view, false);
     // A link at the entry's name is there, and is read as naming no folder:
     // what it leads to is not ours to read, and its deletion, refused, then
     // reports the entry as staying.
@@ -138,10 +139,10 @@ EntryView ReadEntry(const std::string& keyPath) {
     if (e != platform::kSuccess) return entry;
     std::string value;
     // A value of another type names no folder: the entry is broken, and ours by name.
-    if (platform::RegReadString(key, "UninstallString", &value, nullptr) == platform::kSuccess) {
+    if (platform::RegReadString(key.get(), "UninstallString", &value, nullptr) ==
+        platform::kSuccess) {
         entry.namesFolder = FolderOfUninstallString(value, &entry.folder);
     }
-    platform::RegClose(key);
     return entry;
 }
 

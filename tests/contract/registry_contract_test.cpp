@@ -1,7 +1,7 @@
 // The registry rules the setup program relies on, as Windows keeps them: the
 // same tests run against the fake and against the real registry.
 #include "name_rows.h"
-#include "platform/registry.h"
+#include "platform/registry_calls.h"
 #include "sandbox.h"
 
 // windows.h, where the Win32 side includes it, maps RegDeleteTree to RegDeleteTreeA.

@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/registry.h"
+#include "platform/registry_calls.h"
 
 namespace sandbox {
 

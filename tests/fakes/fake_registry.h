@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/registry.h"
+#include "platform/registry_calls.h"
 
 namespace fake {
 
@@ -74,7 +74,7 @@ class FakeRegistry {
 
     // Implementation of the platform calls, which refuse a link where it is
     // the key opened or deleted (kErrorStoppedOnSymlink) and follow the
-    // links on the way to it, as platform/registry.h says.
+    // links on the way to it, as platform/registry_calls.h says.
     platform::ErrorCode Open(platform::RegRoot root, const std::string& path, std::uint32_t access,
                              bool create, platform::RegKey* key);
     platform::ErrorCode Query(platform::RegKey key, const std::string& name,

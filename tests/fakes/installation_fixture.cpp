@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/registration.h"
+#include "host/common_unit.h"
 #include "installation/installer_state.h"
 #include "installation/product_identity.h"
 #include "platform/files.h"
@@ -37,14 +38,13 @@ bool InstallFileSetDouble() {
 }  // namespace fake
 
 void InstallationTest::SetUp() {
-    reg_.CloseKey();  // a row of a table test may have left one open
     FakePlatformTest::SetUp();
     fake::FileSet().Reset();
     SetFileSetInstaller(&fake::InstallFileSetDouble);
 
     WriteProductIdentity();
     InstallerState& s = State();
-    s.Reg = &reg_;
+    StartRegistry(0xF013F);  // KEY_ALL_ACCESS | KEY_WOW64_64KEY
 
     s.IsAdmin = true;
     s.ProgramFolder = "C:\\Program Files\\Norvelik\\";
@@ -66,6 +66,6 @@ void InstallationTest::SetUp() {
 
 void InstallationTest::TearDown() {
     SetFileSetInstaller(nullptr);
-    State().Reg = nullptr;
+    StopRegistry();
     FakePlatformTest::TearDown();
 }

@@ -1,13 +1,14 @@
 // A machine ready for the installation: the product identity and the folders
 // of a 64-bit Windows in the installer state, the registry object of the run
-// (64-bit view), and a double in place of the file-set installer.
+// (64-bit view, Reg of host/common_unit.h), and a double in place of the
+// file-set installer.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "fake_platform.h"
-#include "host/registry.h"
+#include "host/registry_object.h"
 
 namespace fake {
 
@@ -42,6 +43,4 @@ class InstallationTest : public FakePlatformTest {
   protected:
     void SetUp() override;
     void TearDown() override;
-
-    Registry reg_{0xF013F};  // KEY_ALL_ACCESS | KEY_WOW64_64KEY
 };

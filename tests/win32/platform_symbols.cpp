@@ -5,7 +5,7 @@
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/processes.h"
-#include "platform/registry.h"
+#include "platform/registry_calls.h"
 #include "platform/shell.h"
 #include "platform/system_info.h"
 #include "platform/unelevated_start.h"

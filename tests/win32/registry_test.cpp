@@ -1,11 +1,10 @@
 // What the Win32 registry calls do beyond the rules the contract tests hold
 // them and the fake to: values other writers stored in shapes the program
 // never writes, and the deletion of a tree in each view.
-#include "platform/registry.h"
-
 #include <windows.h>
 
 #include "check.h"
+#include "platform/registry_calls.h"
 #include "registry_delete_tree.h"
 
 // windows.h maps RegDeleteTree to RegDeleteTreeA; ours must keep its own name,

@@ -1,24 +1,18 @@
-#include "host/registry.h"
+#include "host/registry_object.h"
 
 bool Registry::OpenKey(const std::string& path, bool canCreate) {
-    CloseKey();
-    platform::RegKey key = platform::kNoKey;
-    if (platform::RegOpen(root_, path, access_, canCreate, &key) != platform::kSuccess) {
-        return false;
-    }
-    key_ = key;
-    return true;
+    return key_.Open(root_, path, access_, canCreate) == platform::kSuccess;
 }
 
 bool Registry::ValueExists(const std::string& name) const {
-    if (key_ == platform::kNoKey) return false;
+    if (!key_.IsOpen()) return false;
     platform::RegValueType type;
-    return platform::RegQueryValueType(key_, name, &type) == platform::kSuccess;
+    return platform::RegQueryValueType(key_.get(), name, &type) == platform::kSuccess;
 }
 
 std::string Registry::ReadString(const std::string& name) const {
     std::string value;
-    platform::ErrorCode e = platform::RegReadString(key_, name, &value, nullptr);
+    platform::ErrorCode e = platform::RegReadString(key_.get(), name, &value, nullptr);
     if (e == platform::kErrorInvalidData) {
         throw RegistryError("Invalid data type for '" + name + "'");
     }
@@ -26,13 +20,13 @@ std::string Registry::ReadString(const std::string& name) const {
 }
 
 void Registry::WriteString(const std::string& name, const std::string& value) {
-    if (platform::RegWriteString(key_, name, value) != platform::kSuccess) {
+    if (platform::RegWriteString(key_.get(), name, value) != platform::kSuccess) {
         throw RegistryError("Failed to set data for '" + name + "'");
     }
 }
 
 void Registry::WriteInteger(const std::string& name, std::int32_t value) {
-    if (platform::RegWriteDword(key_, name, static_cast<std::uint32_t>(value)) !=
+    if (platform::RegWriteDword(key_.get(), name, static_cast<std::uint32_t>(value)) !=
         platform::kSuccess) {
         throw RegistryError("Failed to set data for '" + name + "'");
     }
@@ -40,9 +34,4 @@ void Registry::WriteInteger(const std::string& name, std::int32_t value) {
 
 bool Registry::DeleteKey(const std::string& path) {
     return platform::RegDeleteTree(root_, path, access_) == platform::kSuccess;
-}
-
-void Registry::CloseKey() {
-    if (key_ != platform::kNoKey) platform::RegClose(key_);
-    key_ = platform::kNoKey;
 }

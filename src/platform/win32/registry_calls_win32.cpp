@@ -4,7 +4,7 @@
 #include <cwchar>
 #include <vector>
 
-#include "platform/registry.h"
+#include "platform/registry_calls.h"
 #include "registry_delete_tree.h"
 #include "registry_link.h"
 #include "text_to_wide.h"

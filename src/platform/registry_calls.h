@@ -1,5 +1,6 @@
-// The system registry, as the setup program needs it: keys under two roots,
-// string and 32-bit integer values, and deletion of a whole key.
+// The calls to the system registry, as the programs need them: keys under two
+// roots, string and 32-bit integer values, and deletion of a whole key. The
+// run's registry object on top of them is host/registry_object.h.
 //
 // Keys are opened with a Windows access mask. On 64-bit Windows a 32-bit
 // process that opens a path below HKLM\Software without kKeyWow64_64Key is
@@ -79,5 +80,30 @@ ErrorCode RegWriteDword(RegKey key, const std::string& name, std::uint32_t value
 ErrorCode RegDeleteTree(RegRoot root, const std::string& path, std::uint32_t access);
 
 void RegClose(RegKey key);
+
+// An open key that closes itself: when it goes, or when another key is
+// opened in its place. The one way the programs hold a key.
+class OwnedKey {
+  public:
+    OwnedKey() = default;
+    ~OwnedKey() { Close(); }
+    OwnedKey(const OwnedKey&) = delete;
+    OwnedKey& operator=(const OwnedKey&) = delete;
+
+    // Closes the key held, then opens `path` as RegOpen does.
+    ErrorCode Open(RegRoot root, const std::string& path, std::uint32_t access, bool create) {
+        Close();
+        return RegOpen(root, path, access, create, &key_);
+    }
+    void Close() {
+        if (key_ != kNoKey) RegClose(key_);
+        key_ = kNoKey;
+    }
+    RegKey get() const { return key_; }
+    bool IsOpen() const { return key_ != kNoKey; }
+
+  private:
+    RegKey key_ = kNoKey;
+};
 
 }  // namespace platform
