@@ -196,6 +196,7 @@ TEST_F(RegistrationTest, FailedFileSetKeepsTheValuesAndMakesNoShortcut) {
     names.insert(names.begin(), "EstimatedSize");
     EXPECT_EQ(fake::Registry().ValueNamesInOrder(fake::kProductKey), names);
     EXPECT_EQ(fake::Registry().Value(fake::kProductKey, "EstimatedSize")->number, 777u);
+    EXPECT_EQ(fake::Registry().openKeys(), 0) << "the entry's key is closed on this path too";
     EXPECT_TRUE(fake::SavedLinks().empty());
     EXPECT_TRUE(fake::FileNamesIn(s.StartMenuFolder).empty());
     EXPECT_TRUE(fake::Registry().KeyExists(fake::kWow64ProductKey));
