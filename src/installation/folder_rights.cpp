@@ -60,6 +60,26 @@ std::string ResolveAlias(const std::string& sid) {
     return sid;
 }
 
+// A run of two-letter codes of `table`, their bits joined; false for a code
+// the table does not know.
+template <std::size_t N>
+bool ParseCodes(const std::string& text, const std::pair<const char*, std::uint32_t> (&table)[N],
+                std::uint32_t* bits) {
+    *bits = 0;
+    if (text.size() % 2 != 0) return false;
+    for (std::string::size_type i = 0; i < text.size(); i += 2) {
+        bool known = false;
+        for (const auto& code : table) {
+            if (text.compare(i, 2, code.first) == 0) {
+                *bits |= code.second;
+                known = true;
+            }
+        }
+        if (!known) return false;
+    }
+    return true;
+}
+
 bool ParseRights(const std::string& text, std::uint32_t* rights) {
     if (text.compare(0, 2, "0x") == 0 || text.compare(0, 2, "0X") == 0) {
         char* end = nullptr;
@@ -76,19 +96,7 @@ bool ParseRights(const std::string& text, std::uint32_t* rights) {
         {"FX", 0x1200A0},    {"KA", 0xF003F},      {"KR", 0x20019},       {"KW", 0x20006},
         {"KX", 0x20019},
     };
-    *rights = 0;
-    if (text.size() % 2 != 0) return false;
-    for (std::string::size_type i = 0; i < text.size(); i += 2) {
-        bool known = false;
-        for (const auto& code : kCodes) {
-            if (text.compare(i, 2, code.first) == 0) {
-                *rights |= code.second;
-                known = true;
-            }
-        }
-        if (!known) return false;
-    }
-    return true;
+    return ParseCodes(text, kCodes, rights);
 }
 
 // Generic rights as a file system grants them.
@@ -105,19 +113,7 @@ bool ParseInheritance(const std::string& text, std::uint32_t* flags) {
         {"OI", 0x1},  {"CI", 0x2},  {"NP", 0x4},  {"IO", 0x8},
         {"ID", 0x10}, {"SA", 0x40}, {"FA", 0x80},
     };
-    *flags = 0;
-    if (text.size() % 2 != 0) return false;
-    for (std::string::size_type i = 0; i < text.size(); i += 2) {
-        bool known = false;
-        for (const auto& flag : kFlags) {
-            if (text.compare(i, 2, flag.first) == 0) {
-                *flags |= flag.second;
-                known = true;
-            }
-        }
-        if (!known) return false;
-    }
-    return true;
+    return ParseCodes(text, kFlags, flags);
 }
 
 std::vector<std::string> Split(const std::string& text, char separator) {

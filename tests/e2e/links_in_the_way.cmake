@@ -30,17 +30,7 @@ nv_links_scenario(fault_link_loops link_loops)
 # The uninstaller killed at each step of a removal, then the removal finished
 # the way the user can: nothing of the product is left afterwards.
 # The killing tool runs on the build machine: made with the host's compiler.
-set(kill_source ${CMAKE_CURRENT_SOURCE_DIR}/tools/kill_on_event.cpp)
-set(kill_on_event ${CMAKE_CURRENT_BINARY_DIR}/kill_on_event)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${kill_source})
-if(NOT EXISTS ${kill_on_event} OR ${kill_source} IS_NEWER_THAN ${kill_on_event})
-    execute_process(
-        COMMAND ${NV_HOST_CXX} -std=c++17 -O2 -Wall -Wextra -o ${kill_on_event} ${kill_source}
-        RESULT_VARIABLE kill_result ERROR_VARIABLE kill_errors)
-    if(kill_result)
-        message(FATAL_ERROR "Cannot build kill_on_event:\n${kill_errors}")
-    endif()
-endif()
+nv_host_tool(kill_on_event kill_on_event)
 foreach(moment handover shortcut first_file last_file start_menu uninstaller folder)
     add_test(NAME e2e.uninstall_killed_at_${moment}
              COMMAND ${NV_BASH} ${CMAKE_CURRENT_SOURCE_DIR}/faults/kill_uninstall_at.sh
