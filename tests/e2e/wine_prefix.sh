@@ -112,21 +112,37 @@ nv_start_xvfb() {
     nv_xvfb_display=":$(head -n1 "$folder/display")"
 }
 
-# A new folder for a fault script's files under the run's --work folder (from
-# the RUN_SCENARIO_ARGS given), made with mktemp's TEMPLATE. Under /tmp it
-# would lie in a folder every user may change, which the setup rightly
-# refuses to install below; the build tree is nobody else's.
+# True when a folder above PATH (or PATH itself) lets every user change it
+# (mode o+w, as /tmp): below such a folder the setup rightly refuses to
+# install, and Wine reports the mode bits as Everyone's rights.
+nv_open_to_all_above() {
+    local path
+    path=$(realpath -m "$1")
+    while [ -n "$path" ] && [ "$path" != / ]; do
+        if [ -d "$path" ] && [ -n "$(find "$path" -maxdepth 0 -perm -o+w)" ]; then return 0; fi
+        path=$(dirname "$path")
+    done
+    return 1
+}
+
+# A new folder for a fault script's files, made with mktemp's TEMPLATE: under
+# the run's --work folder (from the RUN_SCENARIO_ARGS given), or, when a
+# folder above that one is open to all users (a clone under /tmp), under
+# the user's own cache folder. Not under /tmp itself for the same reason.
 #   nv_fault_folder TEMPLATE RUN_SCENARIO_ARGS...
 nv_fault_folder() {
-    local template=$1 work="" i
+    local template=$1 work="" base i
     shift
     local args=("$@")
     for ((i = 0; i < ${#args[@]} - 1; i++)); do
         [ "${args[i]}" = --work ] && work=${args[i + 1]}
     done
     [ -n "$work" ] || work=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../build/windows" && pwd)
-    mkdir -p "$work/e2e-faults"
-    mktemp -d "$(realpath "$work")/e2e-faults/$template"
+    base=$(realpath -m "$work")/e2e-faults
+    if nv_open_to_all_above "$base"; then base=${HOME:-/root}/.cache/norvelik-e2e-faults; fi
+    mkdir -p "$base"
+    chmod 755 "$base"
+    mktemp -d "$base/$template"
 }
 
 # Runs COMMAND (with bash) once, in the background, as soon as a file whose
