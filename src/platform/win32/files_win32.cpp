@@ -1,13 +1,12 @@
 #include <windows.h>
 
-#include <sddl.h>
-
 #include <algorithm>
 #include <vector>
 
 #include "folder_path.h"
 #include "platform/files.h"
 #include "platform/name_case.h"
+#include "security_descriptor.h"
 #include "system_library.h"
 #include "text_to_wide.h"
 
@@ -171,37 +170,6 @@ ErrorCode RemoveFolderLink(const std::string& path) {
     return link.Close();
 }
 
-// The descriptor that new folders get, when they get one of their own.
-class NewFolderSecurity {
-  public:
-    NewFolderSecurity() = default;
-    ~NewFolderSecurity() {
-        if (attributes_.lpSecurityDescriptor != nullptr) {
-            ::LocalFree(attributes_.lpSecurityDescriptor);
-        }
-    }
-    NewFolderSecurity(const NewFolderSecurity&) = delete;
-    NewFolderSecurity& operator=(const NewFolderSecurity&) = delete;
-
-    bool Read(const std::string& sddl) {
-        attributes_.nLength = sizeof(attributes_);
-        return ::ConvertStringSecurityDescriptorToSecurityDescriptorW(
-                   Wide(sddl).c_str(), SDDL_REVISION_1, &attributes_.lpSecurityDescriptor,
-                   nullptr) != FALSE;
-    }
-    // nullptr when the folder is to inherit what its parent passes on.
-    SECURITY_ATTRIBUTES* get() {
-        return attributes_.lpSecurityDescriptor != nullptr ? &attributes_ : nullptr;
-    }
-
-  private:
-    SECURITY_ATTRIBUTES attributes_ = {};
-};
-
-ErrorCode CreateOneLevel(const std::string& path, SECURITY_ATTRIBUTES* security) {
-    return ::CreateDirectoryW(Wide(path).c_str(), security) ? kSuccess : LastError();
-}
-
 }  // namespace
 
 bool IsLinkAt(const std::string& path) { return IsReparsePoint(Attributes(path)); }
@@ -257,15 +225,13 @@ bool FolderExists(const std::string& path) {
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-ErrorCode CreateFolder(const std::string& path) {
-    return ::CreateDirectoryW(Wide(path).c_str(), nullptr) ? kSuccess : LastError();
-}
+ErrorCode CreateFolder(const std::string& path) { return win32::CreateFolderLevel(path, nullptr); }
 
 ErrorCode CreateFolderTree(const std::string& path, const std::string& newLevelsSddl) {
     const std::string target = win32::WithoutTrailingSeparators(path);
     if (target.empty()) return kErrorPathNotFound;
-    NewFolderSecurity attributes;
-    if (!newLevelsSddl.empty() && !attributes.Read(newLevelsSddl)) return ::GetLastError();
+    win32::LocalDescriptor newLevels;
+    if (!newLevelsSddl.empty() && !newLevels.FromSddl(Wide(newLevelsSddl))) return LastError();
     // Created level by level rather than by the shell's own routine, which
     // can create a long path cut short and still report success.
     ErrorCode last = kSuccess;
@@ -275,7 +241,7 @@ ErrorCode CreateFolderTree(const std::string& path, const std::string& newLevels
             last = kSuccess;
             continue;
         }
-        last = CreateOneLevel(level, attributes.get());
+        last = win32::CreateFolderLevel(level, newLevels.get());
         if (last == kSuccess) made.push_back(level);
         if (last != kSuccess && last != kErrorAlreadyExists) break;
     }

@@ -4,28 +4,12 @@
 #include <sddl.h>
 
 #include "platform/security.h"
+#include "security_descriptor.h"
 #include "text_to_wide.h"
 
 namespace platform {
 
 namespace {
-
-// A descriptor the system allocated, freed with LocalFree.
-class LocalDescriptor {
-  public:
-    LocalDescriptor() = default;
-    ~LocalDescriptor() {
-        if (descriptor_ != nullptr) ::LocalFree(descriptor_);
-    }
-    LocalDescriptor(const LocalDescriptor&) = delete;
-    LocalDescriptor& operator=(const LocalDescriptor&) = delete;
-
-    PSECURITY_DESCRIPTOR* Receive() { return &descriptor_; }
-    PSECURITY_DESCRIPTOR get() const { return descriptor_; }
-
-  private:
-    PSECURITY_DESCRIPTOR descriptor_ = nullptr;
-};
 
 std::string Narrow(const wchar_t* text) { return win32::WideToText(text); }
 
@@ -34,7 +18,7 @@ std::string Narrow(const wchar_t* text) { return win32::WideToText(text); }
 ErrorCode ReadSecurity(const std::string& path, std::string* sddl) {
     constexpr SECURITY_INFORMATION kWhat = OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
     std::wstring wide = win32::TextToWide(path);
-    LocalDescriptor descriptor;
+    win32::LocalDescriptor descriptor;
     const DWORD e = ::GetNamedSecurityInfoW(&wide[0], SE_FILE_OBJECT, kWhat, nullptr, nullptr,
                                             nullptr, nullptr, descriptor.Receive());
     if (e != ERROR_SUCCESS) return e;
@@ -49,11 +33,8 @@ ErrorCode ReadSecurity(const std::string& path, std::string* sddl) {
 }
 
 ErrorCode WriteSecurity(const std::string& path, const std::string& sddl) {
-    LocalDescriptor descriptor;
-    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(
-            win32::TextToWide(sddl).c_str(), SDDL_REVISION_1, descriptor.Receive(), nullptr)) {
-        return ::GetLastError();
-    }
+    win32::LocalDescriptor descriptor;
+    if (!descriptor.FromSddl(win32::TextToWide(sddl))) return ::GetLastError();
     BOOL present = FALSE;
     BOOL defaulted = FALSE;
     PACL dacl = nullptr;

@@ -1,11 +1,11 @@
 #include <windows.h>
 
-#include <sddl.h>
 #include <tlhelp32.h>
 
 #include <vector>
 
 #include "platform/self_removal.h"
+#include "security_descriptor.h"
 #include "system_library.h"
 #include "text_to_wide.h"
 
@@ -68,17 +68,9 @@ std::string SystemTemporaryFolder() {
 }
 
 ErrorCode CreateAdministratorsFolder(const std::string& path) {
-    SECURITY_ATTRIBUTES attributes;
-    ZeroMemory(&attributes, sizeof(attributes));
-    attributes.nLength = sizeof(attributes);
-    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(
-            kAdministratorsOnly, SDDL_REVISION_1, &attributes.lpSecurityDescriptor, nullptr)) {
-        return LastError();
-    }
-    const ErrorCode e =
-        ::CreateDirectoryW(Wide(path).c_str(), &attributes) ? kSuccess : LastError();
-    ::LocalFree(attributes.lpSecurityDescriptor);
-    return e;
+    win32::LocalDescriptor administratorsOnly;
+    if (!administratorsOnly.FromSddl(kAdministratorsOnly)) return LastError();
+    return win32::CreateFolderLevel(path, administratorsOnly.get());
 }
 
 bool FindParentProcess(std::uint32_t* id, std::string* executable) {
