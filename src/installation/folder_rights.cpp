@@ -168,7 +168,9 @@ std::string PartText(const std::string& sddl, char part) {
 }
 
 bool Trusted(const std::string& sid, const std::string& owner, const std::string& installingUser) {
-    if (sid == kOwnerRights) return Trusted(owner, owner, installingUser);
+    // The owner-rights group stands for the owner; as the owner itself it
+    // stands for nobody trusted.
+    if (sid == kOwnerRights) return owner != kOwnerRights && Trusted(owner, owner, installingUser);
     return sid == kSystem || sid == kAdministrators || sid == kTrustedInstaller ||
            (!installingUser.empty() && sid == installingUser);
 }

@@ -61,6 +61,8 @@ TEST(FolderRightsTest, JudgesWhoMayReplaceOrChangeAFolder) {
         {"users may delete what is in it", "O:BAD:(A;OICI;FA;;;BA)(A;;DT;;;BU)", true, true},
         {"users may only add files, and get write on what is made",
          "O:BAD:(A;OICI;FA;;;BA)(A;;0x100002;;;BU)(A;OIIO;GW;;;BU)", false, true},
+        {"an owner the owner-rights group stands for is nobody", "O:OWD:P(A;OICI;FA;;;SY)", true,
+         true},
         {"creator owner stands for whoever makes something", "O:BAD:(A;OICI;FA;;;BA)(A;;FA;;;CO)",
          false, false},
         // Wine builds descriptors from the Unix mode bits, owner the user who runs it.
