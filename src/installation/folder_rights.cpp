@@ -246,15 +246,19 @@ std::string FolderAboveAtFault(const std::string& folder) {
     return std::string();
 }
 
+bool OnlyTrustedMayChange(const std::string& folder) {
+    FolderDescriptor descriptor;
+    return ReadDescriptor(folder, &descriptor) &&
+           !OthersMayChange(descriptor, platform::CurrentUserSid());
+}
+
 bool RestrictToAdministrators(const std::string& folder) {
     const std::string user = platform::CurrentUserSid();
     FolderDescriptor descriptor;
     if (ReadDescriptor(folder, &descriptor) && !OthersMayChange(descriptor, user)) return true;
-    const bool ownerTrusted = descriptor.owner == kSystem || descriptor.owner == kAdministrators ||
-                              descriptor.owner == kTrustedInstaller ||
-                              (!user.empty() && descriptor.owner == user);
+    const bool ownerTrusted = Trusted(descriptor.owner, descriptor.owner, user);
     platform::WriteSecurity(folder,
                             ownerTrusted ? kProgramFolderRights : kProgramFolderRightsAndOwner);
     // Read back: what was asked for is not always what the file system keeps.
-    return ReadDescriptor(folder, &descriptor) && !OthersMayChange(descriptor, user);
+    return OnlyTrustedMayChange(folder);
 }

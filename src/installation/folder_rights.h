@@ -58,6 +58,11 @@ bool OthersMayChange(const FolderDescriptor& folder, const std::string& installi
 // their own. "" when every one of them is safe. Paths keep their "\".
 std::string FolderAboveAtFault(const std::string& folder);
 
+// Whether only the trusted may change `folder`, by its rights as read now
+// (OthersMayChange for the account that runs the program); false when they
+// cannot be read.
+bool OnlyTrustedMayChange(const std::string& folder);
+
 // Makes sure only the trusted may change `folder`, an existing folder:
 // when its rights let others change it, it gets kProgramFolderRights (and
 // the administrators as owner when someone untrusted owns it). True when

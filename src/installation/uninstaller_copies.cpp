@@ -5,7 +5,6 @@
 #include "installation/folder_rights.h"
 #include "installation/path_rules.h"
 #include "platform/files.h"
-#include "platform/security.h"
 #include "platform/self_removal.h"
 
 bool IsCopyFolderName(const std::string& name) {
@@ -29,20 +28,6 @@ bool IsCopyFolderName(const std::string& name) {
     return digits;
 }
 
-namespace {
-
-// The uninstaller makes its copies' folders so that only the trusted may
-// change them; a folder of that name anyone else could have made, and
-// whatever is in it is theirs.
-bool MadeByTheUninstaller(const std::string& folder) {
-    std::string sddl;
-    FolderDescriptor descriptor;
-    return platform::ReadSecurity(folder, &sddl) == platform::kSuccess &&
-           ParseSddl(sddl, &descriptor) && !OthersMayChange(descriptor, platform::CurrentUserSid());
-}
-
-}  // namespace
-
 void RemoveLeftoverUninstallerCopies(const std::string& ownFolder) {
     const std::string temporary = platform::SystemTemporaryFolder();
     std::vector<platform::FolderEntry> entries;
@@ -54,7 +39,10 @@ void RemoveLeftoverUninstallerCopies(const std::string& ownFolder) {
         const std::string folder = temporary + entry.name + "\\";
         if (SameFolder(folder, ownFolder) ||
             platform::CheckRealFolder(folder) != platform::kSuccess ||
-            !MadeByTheUninstaller(folder)) {
+            // The uninstaller makes its copies' folders so that only the
+            // trusted may change them; a folder of that name anyone else could
+            // have made, and whatever is in it is theirs.
+            !OnlyTrustedMayChange(folder)) {
             continue;
         }
         platform::RemoveNameAt(folder + kOrderFileName);
