@@ -35,14 +35,6 @@ void ShowRightsMessage() {
 // relative and would land beside the setup: there are no Start-menu items then.
 bool HasStartMenuFolder() { return IsAbsolutePath(State().StartMenuFolder); }
 
-// False, with the user told, when a link stands at `folder` or on the way to
-// it: a shortcut written there would land wherever the link leads.
-bool NoLinkAtOrOnTheWay(const std::string& folder) {
-    if (platform::CheckRealFolder(folder) != platform::kErrorReparsePointEncountered) return true;
-    ReportFolderNotItself(folder);
-    return false;
-}
-
 // Every folder of an earlier installation's Start menu goes, so that no old
 // shortcut survives; then the product's folder is made anew. What a link
 // there leads to stays, and the user is told of the link. Failures here
@@ -52,7 +44,7 @@ void RenewStartMenuFolder() {
     for (const std::string& folder :
          {s.UserStartMenuFolderEn, s.UserStartMenuFolderRu, s.StartMenuFolder}) {
         DeleteFolderTree(folder);
-        if (IsAbsolutePath(folder)) NoLinkAtOrOnTheWay(folder);
+        if (IsAbsolutePath(folder)) FolderIsItselfOrReported(folder);
     }
     if (HasStartMenuFolder()) platform::CreateFolder(s.StartMenuFolder);
 }
@@ -68,10 +60,7 @@ bool PrepareProgramFolder() {
         platform::CreateFolderTree(folder, kProgramFolderRights);
         return true;
     }
-    if (platform::CheckRealFolder(folder) == platform::kErrorReparsePointEncountered) {
-        ReportFolderNotItself(folder);
-        return false;
-    }
+    if (!FolderIsItselfOrReported(folder)) return false;
     if (RestrictToAdministrators(folder)) return true;
     ErrorBox("Only the administrators may be allowed to change the folder " + folder +
                  ", and its rights cannot be set so. Nothing has been installed there.",
@@ -81,8 +70,9 @@ bool PrepareProgramFolder() {
     return false;
 }
 
+// A shortcut written through a link would land wherever the link leads.
 bool StartMenuIsUsable() {
-    return HasStartMenuFolder() && NoLinkAtOrOnTheWay(State().StartMenuFolder);
+    return HasStartMenuFolder() && FolderIsItselfOrReported(State().StartMenuFolder);
 }
 
 // Shortcuts that cannot be saved are not reported: the product is installed.
@@ -99,7 +89,7 @@ void CreateShortcuts(const RegistrationTexts& texts, bool createDesktopShortcut)
     // Without an all-users desktop the shortcut would land in the working
     // folder, so it is left out.
     if (createDesktopShortcut && !s.CommonDesktopFolder.empty() &&
-        NoLinkAtOrOnTheWay(s.CommonDesktopFolder)) {
+        FolderIsItselfOrReported(s.CommonDesktopFolder)) {
         s.DesktopShortcutSaved =
             CreateShellLink(program, s.CommonDesktopFolder + texts.displayText + ".lnk", "",
                             texts.descriptionText, 0);

@@ -1,6 +1,7 @@
 #include "host/folder_refusal.h"
 
 #include "host/message_boxes.h"
+#include "installation/checked_folder.h"
 #include "installation/installer_state.h"
 #include "platform/name_case.h"
 #include "platform/text_code_page.h"
@@ -20,4 +21,10 @@ void ReportFolderNotItself(const std::string& folder) {
                   "программы. Чтобы не повредить то, что там лежит, программа ничего в неё не "
                   "записывает и ничего из неё не удаляет."),
         kWarningBoxStyle);
+}
+
+bool FolderIsItselfOrReported(const std::string& folder) {
+    if (NoLinkAtOrOnTheWay(folder)) return true;
+    ReportFolderNotItself(folder);
+    return false;
 }

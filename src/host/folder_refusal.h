@@ -8,3 +8,7 @@
 // or was replaced by one while the program worked, and that nothing is
 // written to it or deleted from it.
 void ReportFolderNotItself(const std::string& folder);
+
+// NoLinkAtOrOnTheWay (installation/checked_folder.h); when it is false the
+// user is told so, as above.
+bool FolderIsItselfOrReported(const std::string& folder);

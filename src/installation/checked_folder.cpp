@@ -2,15 +2,9 @@
 
 #include <utility>
 
-namespace {
-
-// A folder that is missing is not taken for a swapped one: writing there
-// fails on its own, and deleting from it finds nothing.
 bool NoLinkAtOrOnTheWay(const std::string& folder) {
     return platform::CheckRealFolder(folder) != platform::kErrorReparsePointEncountered;
 }
-
-}  // namespace
 
 CheckedFolder::CheckedFolder(std::string folder) : folder_(std::move(folder)) {
     itself_ = NoLinkAtOrOnTheWay(folder_);

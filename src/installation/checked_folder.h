@@ -11,6 +11,12 @@
 
 #include "platform/files.h"
 
+// True unless a link stands at `folder` or on the way to it: the folder
+// reached through the path is the one it spells. A folder that is simply
+// missing counts (writing there fails on its own, and deleting from it
+// finds nothing).
+bool NoLinkAtOrOnTheWay(const std::string& folder);
+
 class CheckedFolder {
   public:
     // Checks `folder` and holds it when it is there.

@@ -3,6 +3,7 @@
 #include "host/common_unit.h"
 #include "host/registry_object.h"
 #include "host/system_folders.h"
+#include "installation/checked_folder.h"
 #include "installation/file_list.h"
 #include "installation/installed_paths.h"
 #include "installation/installer_state.h"
@@ -84,7 +85,7 @@ void PlanStartMenu(UninstallPlan* plan) {
         // A relative one would be looked for where we happen to run.
         if (!IsAbsolutePath(folder) || !platform::FolderExists(folder)) continue;
         // What a link there leads to is not ours to delete from.
-        if (platform::CheckRealFolder(folder) == platform::kErrorReparsePointEncountered) {
+        if (!NoLinkAtOrOnTheWay(folder)) {
             plan->foldersRefused.push_back(folder);
             continue;
         }

@@ -46,10 +46,7 @@ void RemoveProduct(const std::string& programFolder, const std::string& runningP
         return;
     }
     // What a link there leads to is not the product: nothing is touched.
-    if (platform::CheckRealFolder(programFolder) == platform::kErrorReparsePointEncountered) {
-        ReportFolderNotItself(programFolder);
-        return;
-    }
+    if (!FolderIsItselfOrReported(programFolder)) return;
     StopRunningProduct();
     const UninstallPlan plan = PlanUninstall(ProductFileList(State().ProductName), programFolder);
     const UninstallOutcome outcome = ExecutePlan(plan, runningProgram);
