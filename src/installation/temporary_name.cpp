@@ -1,5 +1,7 @@
 #include "installation/temporary_name.h"
 
+#include "installation/path_rules.h"
+
 std::string TemporaryFileName(const std::string& targetPath) {
     // The last character is never taken as the folder's end.
     std::size_t slash =
@@ -10,19 +12,19 @@ std::string TemporaryFileName(const std::string& targetPath) {
 }
 
 bool IsScratchFileName(const std::string& name) {
-    constexpr std::size_t kPrefix = 3;  // "~nv"
-    constexpr std::size_t kSuffix = 4;  // ".tmp"
-    if (name.size() < kPrefix + 1 + kSuffix || name.size() > kPrefix + 5 + kSuffix) return false;
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    std::string folded;
-    for (char c : name) folded += lower(c);
-    if (folded.compare(0, kPrefix, "~nv") != 0 ||
-        folded.compare(folded.size() - kSuffix, kSuffix, ".tmp") != 0) {
+    const std::string prefix = "~nv";
+    const std::string suffix = ".tmp";
+    const std::size_t fixed = prefix.size() + suffix.size();
+    if (name.size() < fixed + 1 || name.size() > fixed + 5 ||
+        !SameFileName(name.substr(0, prefix.size()), prefix) ||
+        !SameFileName(name.substr(name.size() - suffix.size()), suffix)) {
         return false;
     }
-    for (std::size_t i = kPrefix; i < folded.size() - kSuffix; ++i) {
-        const char c = folded[i];
-        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
+    for (std::size_t i = prefix.size(); i < name.size() - suffix.size(); ++i) {
+        const char c = name[i];
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) {
+            return false;
+        }
     }
     return true;
 }
