@@ -28,6 +28,12 @@ bool IsCopyFolderName(const std::string& name) {
     return digits;
 }
 
+void RemoveCopyFolder(const std::string& folder) {
+    platform::RemoveNameAt(folder + kOrderFileName);
+    platform::RemoveNameAt(folder + kCopyFileName);
+    platform::RemoveEmptyFolder(folder);
+}
+
 void RemoveLeftoverUninstallerCopies(const std::string& ownFolder) {
     const std::string temporary = platform::SystemTemporaryFolder();
     std::vector<platform::FolderEntry> entries;
@@ -45,8 +51,6 @@ void RemoveLeftoverUninstallerCopies(const std::string& ownFolder) {
             !OnlyTrustedMayChange(folder)) {
             continue;
         }
-        platform::RemoveNameAt(folder + kOrderFileName);
-        platform::RemoveNameAt(folder + kCopyFileName);
-        platform::RemoveEmptyFolder(folder);
+        RemoveCopyFolder(folder);
     }
 }

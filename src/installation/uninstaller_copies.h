@@ -17,6 +17,10 @@ constexpr char kOrderFileName[] = "nvuninst.order";
 // True for a name the uninstaller gives its copies' folders.
 bool IsCopyFolderName(const std::string& name);
 
+// Removes a copy's folder: its order and copy as names, then the folder once
+// it is empty. A copy still running stays, and so does its folder.
+void RemoveCopyFolder(const std::string& folder);
+
 // Removes the copies' folders that earlier runs left under the system's
 // temporary folder, all but `ownFolder` (the running copy's own, or ""):
 // their copy and order go as names, then the folder once it is empty. A

@@ -31,12 +31,6 @@ std::string MakeCopyFolder(std::uint32_t processId) {
     return std::string();
 }
 
-void RemoveCopyFolder(const std::string& folder) {
-    platform::DeleteFileAt(folder + kOrderFileName);
-    platform::DeleteFileAt(folder + kCopyFileName);
-    platform::RemoveEmptyFolder(folder);
-}
-
 // True once the copy has deleted the order file. When it has not in time the
 // order is taken back: whoever deletes the file owns the order.
 bool WaitUntilTaken(const std::string& orderFile) {
