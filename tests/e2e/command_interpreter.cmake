@@ -11,10 +11,6 @@ nv_target_defaults(nv_planted_program)
 target_link_options(nv_planted_program PRIVATE -static -static-libgcc)
 
 foreach(scenario fault_planted_interpreter fault_planted_interpreter_no_product_name)
-    add_test(NAME e2e.${scenario}
-             COMMAND ${NV_BASH} ${CMAKE_CURRENT_SOURCE_DIR}/faults/in_windows10_mode.sh
-                     --mark-system-interpreter --arch win64 --lang ru_RU.UTF-8
-                     --bin ${CMAKE_BINARY_DIR}/bin --work ${CMAKE_BINARY_DIR}
-                     ${NV_E2E_SCENARIOS}/${scenario}.nvs)
-    set_tests_properties(e2e.${scenario} PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300 LABELS e2e)
+    nv_fault_scenario(${scenario} in_windows10_mode.sh ${scenario} SKIPPABLE
+                      ARGS --mark-system-interpreter)
 endforeach()

@@ -11,19 +11,10 @@ nv_e2e_scenario(fault_killed_setup fault_killed_setup win64 ru_RU.UTF-8)
 
 # A disk too small for the files: a tmpfs the run mounts (skipped, exit 77,
 # where mounting is not permitted).
-add_test(NAME e2e.fault_small_disk
-         COMMAND ${NV_BASH} ${CMAKE_CURRENT_SOURCE_DIR}/faults/with_small_disk.sh 128k
-                 --arch win64 --lang ru_RU.UTF-8
-                 --bin ${CMAKE_BINARY_DIR}/bin --work ${CMAKE_BINARY_DIR}
-                 ${NV_E2E_SCENARIOS}/fault_small_disk.nvs)
-set_tests_properties(e2e.fault_small_disk PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300 LABELS e2e)
+nv_fault_scenario(fault_small_disk with_small_disk.sh fault_small_disk SKIPPABLE ARGS 128k)
 # The disk fills up halfway: the installation ends saying that it is not complete.
-add_test(NAME e2e.fault_disk_fills
-         COMMAND ${NV_BASH} ${CMAKE_CURRENT_SOURCE_DIR}/faults/with_small_disk.sh 4m
-                 --fill-after nvy.cok --arch win64 --lang ru_RU.UTF-8
-                 --bin ${CMAKE_BINARY_DIR}/bin --work ${CMAKE_BINARY_DIR}
-                 ${NV_E2E_SCENARIOS}/fault_disk_fills.nvs)
-set_tests_properties(e2e.fault_disk_fills PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300 LABELS e2e)
+nv_fault_scenario(fault_disk_fills with_small_disk.sh fault_disk_fills SKIPPABLE
+                  ARGS 4m --fill-after nvy.cok)
 
 # The disk filling up during the installation, through the engine probe
 # (which installs without the form, so the free-space check cannot stop it).

@@ -3,12 +3,7 @@
 # (faults/with_links_in_the_way.sh makes them on the host, where Wine follows
 # a symbolic link as Windows follows its own).
 function(nv_links_scenario name mode)
-    add_test(NAME e2e.${name}
-             COMMAND ${NV_BASH} ${CMAKE_CURRENT_SOURCE_DIR}/faults/with_links_in_the_way.sh ${mode}
-                     --arch win64 --lang ru_RU.UTF-8
-                     --bin ${CMAKE_BINARY_DIR}/bin --work ${CMAKE_BINARY_DIR}
-                     ${NV_E2E_SCENARIOS}/${name}.nvs)
-    set_tests_properties(e2e.${name} PROPERTIES TIMEOUT 300 LABELS e2e)
+    nv_fault_scenario(${name} with_links_in_the_way.sh ${name} ARGS ${mode})
 endfunction()
 
 nv_links_scenario(fault_program_folder_swapped swap_program_folder)
@@ -18,12 +13,7 @@ nv_links_scenario(fault_start_menu_link start_menu_link)
 nv_links_scenario(fault_shortcut_links shortcut_links)
 
 # Rights: folders every user may change, and what the setup makes.
-add_test(NAME e2e.fault_open_folders
-         COMMAND ${NV_BASH} ${CMAKE_CURRENT_SOURCE_DIR}/faults/with_open_folders.sh
-                 --arch win64 --lang ru_RU.UTF-8
-                 --bin ${CMAKE_BINARY_DIR}/bin --work ${CMAKE_BINARY_DIR}
-                 ${NV_E2E_SCENARIOS}/fault_open_folders.nvs)
-set_tests_properties(e2e.fault_open_folders PROPERTIES TIMEOUT 300 LABELS e2e)
+nv_fault_scenario(fault_open_folders with_open_folders.sh fault_open_folders)
 nv_e2e_scenario(program_folder_rights program_folder_rights win64 ru_RU.UTF-8)
 nv_links_scenario(fault_link_loops link_loops)
 
