@@ -55,10 +55,10 @@ void TakeChecksumOfFirst(const std::string& list, ItemChecksum* checksum) {
     }
 }
 
-// Waits for the file to show up; false when it did not. The first pause is also used to take the
-// checksum of the next item, the first of `rest`, ahead of its write. A
-// program folder swapped for a link meanwhile ends the wait at once: the
-// file cannot show up there, and the caller says why.
+// Waits for the file to show up; false when it did not. The first pause is
+// also used to take the checksum of the next item, the first of `rest`,
+// ahead of its write. A program folder swapped for a link meanwhile ends the
+// wait at once: the file cannot show up there, and the caller says why.
 bool WaitForFile(const FileListEntry& entry, const std::string& rest, ItemChecksum* checksum,
                  CheckedFolder* programFolder) {
     for (int tests = 0;; ++tests) {

@@ -1,10 +1,11 @@
 // The registry object of the run (Reg, host/common_unit.h): a root, at most
 // one open key, and the access mask every key is opened with (full access, in
 // the 64-bit view on 64-bit Windows). The key is a platform::OwnedKey, so it
-// closes itself; a reader holds it through a RegistryKeyScope. Reads of the wrong type and refused
-// writes raise RegistryError; a key that cannot be opened only answers false. A key that is a
-// registry link is never opened nor deleted (platform/registry_calls.h): to this object it is a key
-// that cannot be.
+// closes itself; a reader holds it through a RegistryKeyScope. Reads of the
+// wrong type and refused writes raise RegistryError; a key that cannot be
+// opened only answers false. A key that is a registry link is never opened
+// nor deleted (platform/registry_calls.h): to this object it is a key that
+// cannot be.
 #pragma once
 
 #include <cstdint>

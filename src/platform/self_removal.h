@@ -1,7 +1,7 @@
 // What the uninstaller needs beyond the setup's services: its own path, a copy
 // of itself in a folder of the administrators' that it starts and that waits
-// for the uninstaller which started it, and files the system deletes at the next start because they
-// cannot go now (a running program's own file).
+// for the uninstaller which started it, and files the system deletes at the
+// next start because they cannot go now (a running program's own file).
 #pragma once
 
 #include <cstdint>
