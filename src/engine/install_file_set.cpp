@@ -9,6 +9,7 @@
 #include "installation/checked_folder.h"
 #include "installation/file_list.h"
 #include "installation/installer_state.h"
+#include "installation/path_rules.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/payload.h"
@@ -80,7 +81,9 @@ bool WaitForFile(const FileListEntry& entry, const std::string& rest, ItemChecks
 std::string RefusedFolderFor(const std::string& targetPath, CheckedFolder* programFolder) {
     if (!programFolder->StillItself()) return programFolder->Path();
     const std::string folder = FolderOfFile(targetPath);
-    if (folder.empty() || CheckedFolder(folder).StillItself()) return std::string();
+    if (folder.empty() || SameFolder(folder, programFolder->Path()) || NoLinkAtOrOnTheWay(folder)) {
+        return std::string();
+    }
     return folder;
 }
 

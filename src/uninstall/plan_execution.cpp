@@ -25,9 +25,8 @@ void Refuse(const std::string& folder, UninstallOutcome* outcome) {
 // long as it is itself, any other when no link stands there or on the way.
 bool MayDeleteIn(const std::string& path, CheckedFolder* programFolder, UninstallOutcome* outcome) {
     const std::string folder = FolderOfFile(path);
-    const bool itself = SameFolder(folder, programFolder->Path())
-                            ? programFolder->StillItself()
-                            : CheckedFolder(folder).StillItself();
+    const bool itself = SameFolder(folder, programFolder->Path()) ? programFolder->StillItself()
+                                                                  : NoLinkAtOrOnTheWay(folder);
     if (!itself) Refuse(folder, outcome);
     return itself;
 }
