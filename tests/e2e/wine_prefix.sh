@@ -125,20 +125,38 @@ nv_open_to_all_above() {
     return 1
 }
 
+# The options of run_scenario.sh that a fault script needs as well, from the
+# RUN_SCENARIO_ARGS it passes on: sets nv_bin (--bin, by default the
+# windows build's bin folder), nv_work (--work, by default the folder above
+# nv_bin) and nv_arch (--arch, by default win64); the paths made absolute.
+#   nv_runner_options RUN_SCENARIO_ARGS...
+# shellcheck disable=SC2034  # the variables are the scripts'
+nv_runner_options() {
+    local args=("$@") i
+    nv_bin=$(dirname "${BASH_SOURCE[0]}")/../../build/windows/bin
+    nv_work=
+    nv_arch=win64
+    for ((i = 0; i < ${#args[@]} - 1; i++)); do
+        case ${args[i]} in
+            --bin) nv_bin=${args[i + 1]} ;;
+            --work) nv_work=${args[i + 1]} ;;
+            --arch) nv_arch=${args[i + 1]} ;;
+        esac
+    done
+    nv_bin=$(realpath -m "$nv_bin")
+    nv_work=$(realpath -m "${nv_work:-$nv_bin/..}")
+}
+
 # A new folder for a fault script's files, made with mktemp's TEMPLATE: under
 # the run's --work folder (from the RUN_SCENARIO_ARGS given), or, when a
 # folder above that one is open to all users (a clone under /tmp), under
 # the user's own cache folder. Not under /tmp itself for the same reason.
 #   nv_fault_folder TEMPLATE RUN_SCENARIO_ARGS...
 nv_fault_folder() {
-    local template=$1 work="" base i
+    local template=$1 base
     shift
-    local args=("$@")
-    for ((i = 0; i < ${#args[@]} - 1; i++)); do
-        [ "${args[i]}" = --work ] && work=${args[i + 1]}
-    done
-    [ -n "$work" ] || work=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../build/windows" && pwd)
-    base=$(realpath -m "$work")/e2e-faults
+    nv_runner_options "$@"
+    base=$nv_work/e2e-faults
     if nv_open_to_all_above "$base"; then base=${HOME:-/root}/.cache/norvelik-e2e-faults; fi
     mkdir -p "$base"
     chmod 755 "$base"

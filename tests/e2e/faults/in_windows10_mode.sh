@@ -17,28 +17,14 @@ if [ "${1:-}" = --mark-system-interpreter ]; then
     mark=1
     shift
 fi
-# The runner's own options say where the template and the programs are.
-arch=win64
-bin=$here/../../build/windows/bin
-work=
-args=("$@")
-while [ $# -gt 0 ]; do
-    case "$1" in
-        --arch) arch=$2; shift 2 ;;
-        --bin) bin=$2; shift 2 ;;
-        --work) work=$2; shift 2 ;;
-        *) shift ;;
-    esac
-done
-bin=$(realpath "$bin")
-work=$(realpath "${work:-$bin/..}")
-
 # shellcheck source=tests/e2e/wine_prefix.sh
 source "$here/../wine_prefix.sh"
+# The runner's own options say where the template and the programs are.
+nv_runner_options "$@"
 top=$(mktemp -d)
 prefix=$top/prefix
 trap 'WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; rm -rf "$top"' EXIT
-nv_prefix_from_template "$work/wine-templates" "$arch" "$prefix"
+nv_prefix_from_template "$nv_work/wine-templates" "$nv_arch" "$prefix"
 
 env -u DISPLAY WINEPREFIX="$prefix" WINEDEBUG=-all \
     WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml=" wine winecfg -v win10
@@ -46,11 +32,11 @@ WINEPREFIX="$prefix" wineserver -w
 
 if ((mark)); then
     system=$prefix/drive_c/windows/syswow64
-    [ "$arch" = win32 ] && system=$prefix/drive_c/windows/system32
+    [ "$nv_arch" = win32 ] && system=$prefix/drive_c/windows/system32
     # The prefix shares its program images with the template by hard links:
     # the name is removed first, so that the template keeps Wine's cmd.exe.
     rm -f "$system/cmd.exe"
-    cp "$bin/nv_planted_program.exe_" "$system/cmd.exe"
+    cp "$nv_bin/nv_planted_program.exe_" "$system/cmd.exe"
 fi
 
-bash "$here/../run_scenario.sh" --prefix "$prefix" "${args[@]}"
+bash "$here/../run_scenario.sh" --prefix "$prefix" "$@"

@@ -25,16 +25,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../wine_prefix.sh"
 scenarios=$here/../scenarios
 
-work=
-arch=win64
-args=("$@")
-for ((i = 0; i < ${#args[@]} - 1; i++)); do
-    case ${args[i]} in
-        --work) work=${args[i + 1]} ;;
-        --arch) arch=${args[i + 1]} ;;
-    esac
-done
-[ -n "$work" ] || work=$here/../../../build/windows
+nv_runner_options "$@"
 
 prefix=$(nv_fault_folder kill.XXXXXX "$@")
 cleanup() {
@@ -45,7 +36,7 @@ cleanup() {
 }
 trap cleanup EXIT
 rmdir "$prefix"
-nv_prefix_from_template "$work/wine-templates" "$arch" "$prefix"
+nv_prefix_from_template "$nv_work/wine-templates" "$nv_arch" "$prefix"
 
 c=$prefix/drive_c
 program="$c/Program Files/Norvelik"

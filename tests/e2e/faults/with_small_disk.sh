@@ -22,23 +22,10 @@ if [ "${1:-}" = --fill-after ]; then
 fi
 here=$(cd "$(dirname "$0")" && pwd)
 
-# --bin, --work and --arch as run_scenario.sh takes them, to find the
-# payload and to make the prefix.
-bin=$here/../../../build/windows/bin
-work=
-arch=win64
-args=("$@")
-for ((i = 0; i < ${#args[@]} - 1; i++)); do
-    case ${args[i]} in
-        --bin) bin=${args[i + 1]} ;;
-        --work) work=${args[i + 1]} ;;
-        --arch) arch=${args[i + 1]} ;;
-    esac
-done
-[ -n "$work" ] || work=$bin/..
-
 # shellcheck source=../wine_prefix.sh
 . "$here/../wine_prefix.sh"
+# The runner's options find the payload and make the prefix.
+nv_runner_options "$@"
 small=$(nv_fault_folder small.XXXXXX "$@")
 # mode=755: a tmpfs root every user may change is no place to install below.
 if ! mount -t tmpfs -o "size=$size,mode=755" tmpfs "$small" 2>/dev/null; then
@@ -56,11 +43,11 @@ cleanup() {
 }
 trap cleanup EXIT
 rmdir "$prefix"
-nv_prefix_from_template "$work/wine-templates" "$arch" "$prefix"
+nv_prefix_from_template "$nv_work/wine-templates" "$nv_arch" "$prefix"
 ln -sfn "$small" "$prefix/dosdevices/s:"
 
-bytes=$(stat -c %s "$work"/resources/payload/standins-small/* "$bin/standin_product.exe" \
-    "$bin/uninstall.exe" "$bin/standin_riched32.dll" | awk '{ s += $1 } END { printf "%d", s }')
+bytes=$(stat -c %s "$nv_work"/resources/payload/standins-small/* "$nv_bin/standin_product.exe" \
+    "$nv_bin/uninstall.exe" "$nv_bin/standin_riched32.dll" | awk '{ s += $1 } END { printf "%d", s }')
 need_mb=$(((bytes + 1048575) / 1048576))
 windows_small="S:"
 
